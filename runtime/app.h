@@ -1,0 +1,186 @@
+// app.h: the application object. It owns the forms (each created on first reference and
+// never destroyed), keeps their stacking order, routes pointer and keyboard input to the
+// control under the pointer, runs the timers on the clock, and provides the program's
+// services: message boxes, End and the random sequence. The front end (a real window or a
+// headless test harness) drives it through this interface and supplies a Host and a Clock.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <typeindex>
+#include <unordered_map>
+#include <vector>
+
+#include "convert.h"
+#include "forms.h"
+
+namespace ormal {
+
+inline constexpr const char* kProgramTitle = "Планета Ормаль";
+
+// Time is counted in microseconds; timers tick on a grid of 1/64 s.
+inline constexpr std::int64_t kGridMicros = 15625;
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual std::int64_t nowMicros() = 0;
+};
+
+// A clock that moves only when told: for tests and the headless game.
+class ManualClock : public Clock {
+public:
+    std::int64_t nowMicros() override { return now_; }
+    void set(std::int64_t micros) { now_ = micros; }
+
+private:
+    std::int64_t now_ = 0;
+};
+
+struct MessageBox {
+    std::string prompt;
+    std::string title;
+    int style = 0;  // 0: OK only; 16: stop icon; 24: stop icon with button-set value 8
+    bool stopIcon() const { return (style & 0x70) == 16; }
+};
+
+// What the front end does for the application.
+class Host {
+public:
+    virtual ~Host() = default;
+    // Show the box and return once the player has dismissed it.
+    virtual void runMessageBox(const MessageBox& box) = 0;
+    // A handler failed; the program goes on.
+    virtual void reportError(const std::string& message) = 0;
+};
+
+// Thrown by End to leave the running handler at once; the application catches it.
+struct ProgramEnd {};
+
+// Runs the timers. Several timers due at the same grid step tick in the order they were
+// registered, which is the order in which their forms were created and their rows placed.
+class Scheduler {
+public:
+    explicit Scheduler(Clock& clock) : clock_(clock) {}
+    void add(Timer& timer);
+    void remove(Timer& timer);
+    void setEnabled(Timer& timer, bool on);
+
+    // The grid step at or after the earliest due time, if any timer runs.
+    std::optional<std::int64_t> nextTick() const;
+    // The timers due at the grid step of 'now', in order; each is rescheduled before it runs.
+    struct Due {
+        Timer* timer;
+        std::uint32_t start;
+    };
+    std::vector<Due> takeDue(std::int64_t now);
+    // Whether a timer taken as due is still running the same interval (not stopped or
+    // restarted by a tick before it).
+    static bool stillRunning(const Due& due) {
+        return due.timer->Enabled && due.timer->starts_ == due.start;
+    }
+
+    // While paused (a message box is open) nothing is due; resuming shifts every due time by
+    // the pause, so the timers go on where they were without catching up.
+    void pause();
+    void resume();
+    bool paused() const { return pausedAt_.has_value(); }
+
+private:
+    Clock& clock_;
+    std::vector<Timer*> timers_;
+    std::optional<std::int64_t> pausedAt_;
+};
+
+class Application {
+public:
+    Application(Host& host, Clock& clock);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // The one form of type F, created (not shown) on first reference.
+    template <class F>
+    F& form() {
+        auto& slot = forms_[std::type_index(typeid(F))];
+        if (!slot) {
+            slot = std::make_unique<F>(*this);
+            created_.push_back(slot.get());
+            zorder_.push_back(slot.get());
+        }
+        return static_cast<F&>(*slot);
+    }
+    template <class F>
+    bool exists() const {
+        return forms_.count(std::type_index(typeid(F))) != 0;
+    }
+    // Every form created so far, in order of creation.
+    const std::vector<Form*>& forms() const { return created_; }
+
+    // Stacking: all created forms, front first; hidden ones keep their place.
+    const std::vector<Form*>& zorder() const { return zorder_; }
+    void bringToFront(Form& form);
+    // The front-most shown form.
+    Form* front() const;
+    // The front-most shown form whose client area holds the desktop point.
+    Form* formAt(double x, double y) const;
+
+    // Pointer input, in desktop twips. A disabled form, a hidden control or an open message
+    // box takes none.
+    void pointerMove(double x, double y);
+    void pointerDown(double x, double y);
+    void pointerUp(double x, double y);
+    // A key that stands for a click on a shown, enabled button of the front form. Returns
+    // whether a button took it.
+    bool key(Key key);
+
+    // The control (or form) that receives pointer events at the desktop point, if any form
+    // lies there. Disabled controls pass the pointer to their container.
+    Control* hitTest(double x, double y) const;
+    // Where a control lies on the desktop, in twips, and whether it and every container up
+    // to its form are shown.
+    Rect desktopRect(const Control& control) const;
+    static bool shown(const Control& control);
+    static bool usable(const Control& control);  // shown, and enabled all the way up
+
+    // Runs the timers due by the clock's time. The front end calls it when nextTick() says.
+    void runTimers();
+    std::optional<std::int64_t> nextTick() const { return scheduler_.nextTick(); }
+    Scheduler& scheduler() { return scheduler_; }
+    Clock& clock() { return clock_; }
+
+    // Program services.
+    void MsgBox(const std::string& prompt, int style = 0, const std::string& title = "");
+    [[noreturn]] void End();
+    double Rnd() { return random_.next(); }
+    Random& random() { return random_; }
+
+    bool ended() const { return ended_; }
+    const MessageBox* openBox() const { return openBox_ ? &*openBox_ : nullptr; }
+    CommandButton* captured() const { return captured_; }
+
+    void setMeasure(TextMeasure* measure) { measure_ = measure; }
+    TextMeasure* measure() const { return measure_; }
+
+    // Runs a handler as an event: nothing after End, errors reported to the host.
+    void dispatch(const std::function<void()>& handler);
+
+private:
+    Control* hitIn(const Container& container, double x, double y) const;
+
+    Host& host_;
+    Clock& clock_;
+    Scheduler scheduler_;
+    Random random_;
+    std::unordered_map<std::type_index, std::unique_ptr<Form>> forms_;
+    std::vector<Form*> created_;
+    std::vector<Form*> zorder_;
+    std::optional<MessageBox> openBox_;
+    CommandButton* captured_ = nullptr;
+    TextMeasure* measure_ = nullptr;
+    bool ended_ = false;
+};
+
+}  // namespace ormal

@@ -1,0 +1,78 @@
+// render.h: draws the stack of forms (and an open message box) with cairo and pango, and
+// repaints only what changed since the last frame. It works on any cairo image surface, so
+// tests render without a display; the window front end hands it the window's own pixels.
+#pragma once
+
+#include <cairo.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "app.h"
+
+namespace ormal {
+
+// The design size of the desktop: 1024 x 768 pixels of 15 twips.
+inline constexpr int kDesignWidth = 1024;
+inline constexpr int kDesignHeight = 768;
+
+struct PixelRect {
+    int x = 0, y = 0, w = 0, h = 0;
+    bool empty() const { return w <= 0 || h <= 0; }
+};
+
+// Where the design desktop lies on the target surface: scaled by 'scale' and moved by the
+// offset (letterboxing); the rest of the target is black.
+struct Viewport {
+    int width = kDesignWidth;    // target size in pixels
+    int height = kDesignHeight;
+    double scale = 1.0;
+    int offsetX = 0, offsetY = 0;
+    // The largest scale that fits the design desktop into a target, centred.
+    static Viewport fit(int width, int height);
+    // Desktop twips of a target pixel.
+    void toTwips(double px, double py, double& x, double& y) const;
+};
+
+// The pieces of an open message box, in design pixels, for drawing and for the OK button.
+struct BoxLayout {
+    PixelRect frame, title, icon, text, ok;
+};
+
+class Renderer : public TextMeasure {
+public:
+    Renderer();
+    ~Renderer() override;
+    Renderer(const Renderer&) = delete;
+    Renderer& operator=(const Renderer&) = delete;
+
+    void measure(const Font& font, const std::string& text, double& width,
+                 double& height) override;
+
+    // Brings the target up to date with the application's forms and returns the rectangles
+    // (target pixels) that were repainted. The first frame, a new viewport or invalidate()
+    // repaint everything.
+    std::vector<PixelRect> render(const Application& app, cairo_surface_t* target,
+                                  const Viewport& viewport);
+    void invalidate() { full_ = true; }
+
+    BoxLayout layoutBox(const MessageBox& box);
+
+    // The pango family that stands for a font name of the forms.
+    static std::string family(const std::string& name);
+
+private:
+    struct Item;
+    struct State;
+    std::unique_ptr<State> state_;
+    bool full_ = true;
+};
+
+// Renders the application once into a new image surface at the design size (for tests and
+// screenshots). The caller owns the surface.
+cairo_surface_t* renderToImage(const Application& app, Renderer& renderer);
+
+}  // namespace ormal

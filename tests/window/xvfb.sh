@@ -1,0 +1,107 @@
+# xvfb.sh: helpers for real-window tests, sourced by them: a private X server, the game's
+# window, screenshots, pixel colours and pointer clicks.
+# Needs the packages xvfb (Xvfb), x11-utils (xdpyinfo), xdotool and imagemagick (import, convert).
+
+XVFB_PID=""
+GAME_PID=""
+GAME_WIN=""
+
+_xvfb_cleanup() {
+    [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    wait 2>/dev/null
+}
+
+# Starts Xvfb on the first free display from :90 and exports DISPLAY.
+start_xvfb() {
+    local n
+    for n in $(seq 90 130); do
+        # A lock or socket means another server holds (or held) that display.
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        XVFB_PID=$!
+        trap _xvfb_cleanup EXIT
+        local i
+        for i in $(seq 100); do
+            if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+                export DISPLAY=":$n"
+                return 0
+            fi
+            kill -0 "$XVFB_PID" 2>/dev/null || break  # lost a race for the display: next one
+            sleep 0.1
+        done
+        kill "$XVFB_PID" 2>/dev/null
+        XVFB_PID=""
+    done
+    echo "start_xvfb: no X server could be started" >&2
+    return 1
+}
+
+# The visible window of a process titled "Планета Ормаль". Found by process, not by
+# "search --name": SDL writes the title into WM_NAME as UTF-8 labelled Latin-1, and that is
+# all xdotool's name search reads; getwindowname reads the correct _NET_WM_NAME.
+game_window() {
+    local w
+    for w in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
+        if [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "Планета Ормаль" ]; then
+            echo "$w"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# Starts the game in the background and waits (10 s at most) for its window; exports
+# GAME_PID and GAME_WIN and moves the window to the top left of the screen.
+start_game() {
+    "$@" &
+    GAME_PID=$!
+    export GAME_PID
+    local i
+    for i in $(seq 100); do
+        GAME_WIN=$(game_window "$GAME_PID")
+        if [ -n "$GAME_WIN" ]; then
+            export GAME_WIN
+            xdotool windowmove "$GAME_WIN" 0 0
+            sleep 0.5  # let the first frame arrive
+            return 0
+        fi
+        kill -0 "$GAME_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    echo "start_game: no window from $1" >&2
+    return 1
+}
+
+# Saves the whole screen.
+shot() {
+    import -window root "$1"
+}
+
+# The colour of one pixel of a picture, as #RRGGBB.
+pixel() {
+    local hex
+    hex=$(convert "$1" -format "%[hex:p{$2,$3}]" info:) || return 1
+    echo "#${hex:0:6}"
+}
+
+# A left click at a screen point, with pauses so the game sees the move before the press.
+click() {
+    xdotool mousemove "$1" "$2"
+    sleep 0.1
+    xdotool click 1
+    sleep 0.2
+}
+
+# Whether the process ends within the given number of seconds.
+wait_exit() {
+    local pid=$1 i
+    for i in $(seq $(($2 * 10))); do
+        # A zombie has ended too; only the parent can reap it.
+        if ! kill -0 "$pid" 2>/dev/null || grep -q '^[^)]*) Z' "/proc/$pid/stat" 2>/dev/null; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
