@@ -24,18 +24,18 @@ inline constexpr const char* kProgramTitle = "Планета Ормаль";
 inline constexpr std::int64_t kGridMicros = 15625;
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual std::int64_t nowMicros() = 0;
 };
 
 // A clock that moves only when told: for tests and the headless game.
 class ManualClock : public Clock {
-public:
+  public:
     std::int64_t nowMicros() override { return now_; }
     void set(std::int64_t micros) { now_ = micros; }
 
-private:
+  private:
     std::int64_t now_ = 0;
 };
 
@@ -48,7 +48,7 @@ struct MessageBox {
 
 // What the front end does for the application.
 class Host {
-public:
+  public:
     virtual ~Host() = default;
     // Show the box and return once the player has dismissed it.
     virtual void runMessageBox(const MessageBox& box) = 0;
@@ -62,7 +62,7 @@ struct ProgramEnd {};
 // Runs the timers. Several timers due at the same grid step tick in the order they were
 // registered, which is the order in which their forms were created and their rows placed.
 class Scheduler {
-public:
+  public:
     explicit Scheduler(Clock& clock) : clock_(clock) {}
     void add(Timer& timer);
     void remove(Timer& timer);
@@ -88,14 +88,14 @@ public:
     void resume();
     bool paused() const { return pausedAt_.has_value(); }
 
-private:
+  private:
     Clock& clock_;
     std::vector<Timer*> timers_;
     std::optional<std::int64_t> pausedAt_;
 };
 
 class Application {
-public:
+  public:
     Application(Host& host, Clock& clock);
     ~Application();
     Application(const Application&) = delete;
@@ -167,7 +167,7 @@ public:
     // Runs a handler as an event: nothing after End, errors reported to the host.
     void dispatch(const std::function<void()>& handler);
 
-private:
+  private:
     Control* hitIn(const Container& container, double x, double y) const;
 
     Host& host_;

@@ -9,7 +9,9 @@ namespace ormal {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 // Length of the decimal number at the start of text (sign, digits, fraction, exponent), 0 if
 // none. Parsing is done by hand so that the locale can never change the meaning of a counter.
@@ -70,15 +72,17 @@ std::string Str(double value) {
     if (std::isinf(value)) return value < 0 ? "-Inf" : "Inf";
     char buffer[64];
     if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
-        auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer,
-                                          static_cast<long long>(value));
+        auto [end, error] =
+            std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value));
         return std::string(buffer, end);
     }
     auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, end);
 }
 
-double Int(double value) { return std::floor(value); }
+double Int(double value) {
+    return std::floor(value);
+}
 
 double Random::next() {
     ++draws_;

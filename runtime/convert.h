@@ -13,7 +13,7 @@ namespace ormal {
 
 // Raised when a text that must denote a number does not.
 class ConversionError : public std::runtime_error {
-public:
+  public:
     explicit ConversionError(std::string_view text);
 };
 
@@ -33,7 +33,7 @@ double Int(double value);
 // The program's random sequence: a 24-bit linear congruential generator with a fixed start,
 // so every run draws the same series. Tests may replace it by a scripted list of values.
 class Random {
-public:
+  public:
     // Next value in [0, 1), single precision widened to double so that products such as
     // Rnd * 80 + 200 stay strictly below their upper bound.
     double next();
@@ -45,7 +45,7 @@ public:
     // How many values have been drawn in all.
     std::uint64_t draws() const { return draws_; }
 
-private:
+  private:
     std::uint32_t state_ = 327680;
     std::optional<std::vector<double>> script_;
     std::size_t scriptPos_ = 0;

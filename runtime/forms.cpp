@@ -86,7 +86,9 @@ void Form::Show() {
     app_.bringToFront(*this);
 }
 
-void Form::Hide() { Visible = false; }
+void Form::Hide() {
+    Visible = false;
+}
 
 Timer& Form::place(Timer& timer, int interval, bool enabled) {
     timer.Interval = interval;

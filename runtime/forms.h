@@ -11,7 +11,9 @@
 
 #include "picture.h"
 
-namespace ormal { class Scheduler; }
+namespace ormal {
+class Scheduler;
+}
 
 namespace ormal {
 
@@ -34,8 +36,19 @@ struct Font {
 };
 
 // Keys that may stand for a click on a button.
-enum class Key { None, Keypad1, Keypad2, Keypad3, Keypad4, Keypad5, Keypad6, Keypad7, Keypad8,
-                 Keypad9, Enter };
+enum class Key {
+    None,
+    Keypad1,
+    Keypad2,
+    Keypad3,
+    Keypad4,
+    Keypad5,
+    Keypad6,
+    Keypad7,
+    Keypad8,
+    Keypad9,
+    Enter
+};
 
 enum class Kind { Form, CommandButton, Label, PictureBox, Image, Shape, Line, Frame };
 
@@ -50,7 +63,7 @@ struct Rect {
 // Measures text as it will be drawn; the renderer provides it so that hit-testing and drawing
 // agree on the size of auto-size labels.
 class TextMeasure {
-public:
+  public:
     virtual ~TextMeasure() = default;
     // Size of one line of text in twips.
     virtual void measure(const Font& font, const std::string& text, double& width,
@@ -58,7 +71,7 @@ public:
 };
 
 class Control {
-public:
+  public:
     Control(Kind kind, std::string name) : Name(std::move(name)), kind_(kind) {}
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -86,14 +99,14 @@ public:
     // The size the control has now: auto-size labels follow their text, images their picture.
     virtual void extent(TextMeasure* measure, double& width, double& height) const;
 
-private:
+  private:
     friend class Container;
     Kind kind_;
     Container* parent_ = nullptr;
 };
 
 class Container : public Control {
-public:
+  public:
     using Control::Control;
     Color BackColor = kButtonFace;
     // Children in table order: the first lies in front within its layer.
@@ -104,12 +117,12 @@ public:
     virtual double inset() const { return 0; }
     void adopt(Control& child);
 
-private:
+  private:
     std::vector<Control*> children_;
 };
 
 class CommandButton : public Control {
-public:
+  public:
     explicit CommandButton(std::string name) : Control(Kind::CommandButton, std::move(name)) {}
     std::string Caption;
     Color BackColor = kButtonFace;
@@ -118,11 +131,11 @@ public:
     std::optional<Color> MaskColor;
     std::vector<Key> Keys;  // keyboard shortcuts standing for a click
     std::function<void()> Click;
-    bool pressed = false;   // held down by the pointer; set by the application
+    bool pressed = false;  // held down by the pointer; set by the application
 };
 
 class Label : public Control {
-public:
+  public:
     explicit Label(std::string name) : Control(Kind::Label, std::move(name)) {}
     std::string Caption;
     Color BackColor = kButtonFace;
@@ -134,7 +147,7 @@ public:
 };
 
 class Image : public Control {
-public:
+  public:
     explicit Image(std::string name) : Control(Kind::Image, std::move(name)) {}
     ormal::Picture Picture;  // an image takes the size of its picture; without one it is invisible
     void extent(TextMeasure* measure, double& width, double& height) const override;
@@ -143,7 +156,7 @@ public:
 enum class ShapeKind { Rectangle, Oval, RoundedRectangle };
 
 class Shape : public Control {
-public:
+  public:
     explicit Shape(std::string name) : Control(Kind::Shape, std::move(name)) {}
     ShapeKind Type = ShapeKind::Rectangle;
     Color FillColor = 0xFFFFFF;
@@ -151,21 +164,21 @@ public:
 };
 
 class Line : public Control {
-public:
+  public:
     explicit Line(std::string name) : Control(Kind::Line, std::move(name)) {}
     float X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
     Color BorderColor = 0x000000;
 };
 
 class PictureBox : public Container {
-public:
+  public:
     explicit PictureBox(std::string name) : Container(Kind::PictureBox, std::move(name)) {}
     ormal::Picture Picture;  // drawn at the top left of the interior at its own size, clipped
     double inset() const override { return 15; }  // a one-pixel sunken border
 };
 
 class Frame : public Container {
-public:
+  public:
     explicit Frame(std::string name) : Container(Kind::Frame, std::move(name)) {}
     std::string Caption;
     Color ForeColor = 0x000000;
@@ -174,19 +187,19 @@ public:
 // A timer raises its event once per elapsed interval while enabled. Enabling a stopped timer
 // restarts its interval; enabling a running one changes nothing.
 class Timer {
-public:
+  public:
     explicit Timer(std::string name) : Name(std::move(name)), Enabled(*this) {}
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
     ~Timer();
 
     class Switch {
-    public:
+      public:
         explicit Switch(Timer& timer) : timer_(timer) {}
         Switch& operator=(bool on);
         operator bool() const { return on_; }
 
-    private:
+      private:
         friend class Timer;
         friend class Scheduler;
         Timer& timer_;
@@ -198,7 +211,7 @@ public:
     Switch Enabled;
     std::function<void()> OnTimer;
 
-private:
+  private:
     friend class Scheduler;
     friend class Form;
     Scheduler* scheduler_ = nullptr;
@@ -208,13 +221,13 @@ private:
 
 // A top-level window. Left and Top place its client area on the desktop.
 class Form : public Container {
-public:
+  public:
     Form(Application& app, std::string name);
     ~Form() override;
 
     std::string Caption;
     ormal::Picture Picture;  // background picture at the top left, at its own size
-    bool Framed = false;  // smaller windows are drawn with a raised border and a shadow
+    bool Framed = false;     // smaller windows are drawn with a raised border and a shadow
 
     Application& app() const { return app_; }
     Rect clientRect() const { return {Left, Top, Width, Height}; }
@@ -224,7 +237,7 @@ public:
     // Hide without destroying; Show brings it back.
     void Hide();
 
-protected:
+  protected:
     // Layout helpers: each places a control in a container at (left, top) with a size, in the
     // table's order, so the order of the calls is the order of the rows.
     template <class C>
@@ -244,7 +257,7 @@ protected:
     // Registers a timer with the application's clock; enabled timers start at once.
     Timer& place(Timer& timer, int interval, bool enabled);
 
-private:
+  private:
     Application& app_;
     std::vector<Timer*> timers_;
 };

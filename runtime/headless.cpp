@@ -10,7 +10,9 @@ void Headless::runMessageBox(const MessageBox& box) {
     if (onBox) onBox(box);
 }
 
-void Headless::reportError(const std::string& message) { errors.push_back(message); }
+void Headless::reportError(const std::string& message) {
+    errors.push_back(message);
+}
 
 void Headless::advance(double ms) {
     std::int64_t target = clock.nowMicros() + static_cast<std::int64_t>(std::llround(ms * 1000));
@@ -25,7 +27,8 @@ void Headless::advance(double ms) {
 }
 
 bool Headless::advanceUntil(const std::function<bool()>& done, double limitMs) {
-    std::int64_t target = clock.nowMicros() + static_cast<std::int64_t>(std::llround(limitMs * 1000));
+    std::int64_t target =
+        clock.nowMicros() + static_cast<std::int64_t>(std::llround(limitMs * 1000));
     while (!done()) {
         if (app.ended() || clock.nowMicros() >= target) return false;
         std::int64_t next = (clock.nowMicros() / kGridMicros + 1) * kGridMicros;
@@ -51,7 +54,9 @@ bool Headless::move(const Control& control) {
     return hits;
 }
 
-void Headless::moveTo(double x, double y) { app.pointerMove(x, y); }
+void Headless::moveTo(double x, double y) {
+    app.pointerMove(x, y);
+}
 
 bool Headless::click(const Control& control) {
     double x, y;

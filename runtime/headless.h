@@ -13,7 +13,7 @@
 namespace ormal {
 
 class Headless : public Host {
-public:
+  public:
     Headless() : app(*this, clock) {}
 
     ManualClock clock;

@@ -13,7 +13,9 @@ namespace {
 std::uint32_t le32(const unsigned char* p) {
     return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
-std::uint16_t le16(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
+std::uint16_t le16(const unsigned char* p) {
+    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
 
 // A magenta and black checker: impossible to mistake for art, so a broken picture is seen.
 std::shared_ptr<PictureData> fallback(std::string_view name, int width, int height) {

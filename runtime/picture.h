@@ -13,9 +13,9 @@ namespace ormal {
 
 // One picture as the build embeds it.
 struct EmbeddedPicture {
-    const char* name;   // "map/starmap"
-    bool vector;        // SVG drawn at its natural size; otherwise a 24-bit BMP
-    int width;          // bitmap: pixels; vector: twips
+    const char* name;  // "map/starmap"
+    bool vector;       // SVG drawn at its natural size; otherwise a 24-bit BMP
+    int width;         // bitmap: pixels; vector: twips
     int height;
     const unsigned char* bytes;
     std::size_t size;
@@ -35,14 +35,14 @@ bool decodeBmp(std::span<const unsigned char> bytes, Pixels& out, std::string& e
 struct PictureData {
     std::string name;
     bool vector = false;
-    double widthTwips = 0;   // the size the picture is drawn at, in twips
+    double widthTwips = 0;  // the size the picture is drawn at, in twips
     double heightTwips = 0;
     std::span<const unsigned char> bytes;  // SVG text for vector pictures
     Pixels pixels;                         // bitmaps, decoded once
 };
 
 class Picture {
-public:
+  public:
     Picture() = default;
     explicit Picture(std::shared_ptr<const PictureData> data) : data_(std::move(data)) {}
 
@@ -56,7 +56,7 @@ public:
     double heightTwips() const { return data_ ? data_->heightTwips : 0; }
     friend bool operator==(const Picture& a, const Picture& b) { return a.data_ == b.data_; }
 
-private:
+  private:
     std::shared_ptr<const PictureData> data_;
 };
 

@@ -59,7 +59,9 @@ struct Hash {
     Hash& add(const Font& f) {
         return add(f.Name).add(f.Size).add(std::uint64_t(f.Bold)).add(std::uint64_t(f.Italic));
     }
-    Hash& add(const Picture& p) { return add(std::uint64_t(reinterpret_cast<std::uintptr_t>(p.data()))); }
+    Hash& add(const Picture& p) {
+        return add(std::uint64_t(reinterpret_cast<std::uintptr_t>(p.data())));
+    }
 };
 
 // ---- Colours and fonts ----
@@ -271,9 +273,9 @@ cairo_surface_t* Renderer::State::vectorAt(const PictureData* p) {
     if (auto it = vectors.find(key); it != vectors.end()) return it->second;
     double w = p->widthTwips / kTwipsPerPixel * vp.scale;
     double h = p->heightTwips / kTwipsPerPixel * vp.scale;
-    cairo_surface_t* s = cairo_image_surface_create(
-        CAIRO_FORMAT_ARGB32, std::max(1, static_cast<int>(std::ceil(w))),
-        std::max(1, static_cast<int>(std::ceil(h))));
+    cairo_surface_t* s =
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(1, static_cast<int>(std::ceil(w))),
+                                   std::max(1, static_cast<int>(std::ceil(h))));
     GError* error = nullptr;
     RsvgHandle* handle = rsvg_handle_new_from_data(p->bytes.data(), p->bytes.size(), &error);
     if (handle) {
@@ -483,9 +485,10 @@ void Renderer::State::collect(const Application& application, Renderer& renderer
         Item item{Item::What::Box, box, nullptr, nullptr};
         item.originX = vp.offsetX;
         item.originY = vp.offsetY;
-        item.rect = intersect(deviceRect(l.frame.x * 15.0, l.frame.y * 15.0,
-                                         (l.frame.w + kShadow) * 15.0, (l.frame.h + kShadow) * 15.0),
-                              target);
+        item.rect =
+            intersect(deviceRect(l.frame.x * 15.0, l.frame.y * 15.0, (l.frame.w + kShadow) * 15.0,
+                                 (l.frame.h + kShadow) * 15.0),
+                      target);
         item.clip = target;
         item.key = Hash().add(box->prompt).add(box->title).add(std::uint64_t(box->style)).h;
         items.push_back(item);
@@ -525,7 +528,8 @@ void Renderer::State::collectChildren(const Container& container, double x, doub
         if (c.kind() == Kind::PictureBox || c.kind() == Kind::Frame) {
             auto& inner = static_cast<const Container&>(c);
             double in = inner.inset();
-            PixelRect innerClip = intersect(clip, deviceRect(cx + in, cy + in, w - 2 * in, h - 2 * in));
+            PixelRect innerClip =
+                intersect(clip, deviceRect(cx + in, cy + in, w - 2 * in, h - 2 * in));
             if (!innerClip.empty()) collectChildren(inner, cx, cy, innerClip, formKey, items);
         }
     }
@@ -813,7 +817,8 @@ void Renderer::State::draw(cairo_t* cr, const Item& item, Renderer& renderer) {
                 setColor(cr, f.BackColor);
                 cairo_rectangle(cr, 0, 0, w + 2 * kBorder, h + 2 * kBorder);
                 cairo_fill(cr);
-                bevel(cr, w + 2 * kBorder, h + 2 * kBorder, true, shade(f.BackColor, 1.1) | 0x404040);
+                bevel(cr, w + 2 * kBorder, h + 2 * kBorder, true,
+                      shade(f.BackColor, 1.1) | 0x404040);
                 cairo_restore(cr);
             }
             setColor(cr, f.BackColor);
@@ -845,10 +850,10 @@ std::vector<PixelRect> Renderer::render(const Application& app, cairo_surface_t*
     State& s = *state_;
     s.app = &app;
     s.vp = viewport;
-    bool full = full_ || target != s.lastTarget || viewport.width != s.lastViewport.width ||
-                viewport.height != s.lastViewport.height || viewport.scale != s.lastViewport.scale ||
-                viewport.offsetX != s.lastViewport.offsetX ||
-                viewport.offsetY != s.lastViewport.offsetY;
+    bool full =
+        full_ || target != s.lastTarget || viewport.width != s.lastViewport.width ||
+        viewport.height != s.lastViewport.height || viewport.scale != s.lastViewport.scale ||
+        viewport.offsetX != s.lastViewport.offsetX || viewport.offsetY != s.lastViewport.offsetY;
     std::vector<Item> items;
     items.reserve(s.last.size() + 8);
     s.collect(app, *this, items);

@@ -27,7 +27,7 @@ struct PixelRect {
 // Where the design desktop lies on the target surface: scaled by 'scale' and moved by the
 // offset (letterboxing); the rest of the target is black.
 struct Viewport {
-    int width = kDesignWidth;    // target size in pixels
+    int width = kDesignWidth;  // target size in pixels
     int height = kDesignHeight;
     double scale = 1.0;
     int offsetX = 0, offsetY = 0;
@@ -43,14 +43,13 @@ struct BoxLayout {
 };
 
 class Renderer : public TextMeasure {
-public:
+  public:
     Renderer();
     ~Renderer() override;
     Renderer(const Renderer&) = delete;
     Renderer& operator=(const Renderer&) = delete;
 
-    void measure(const Font& font, const std::string& text, double& width,
-                 double& height) override;
+    void measure(const Font& font, const std::string& text, double& width, double& height) override;
 
     // Brings the target up to date with the application's forms and returns the rectangles
     // (target pixels) that were repainted. The first frame, a new viewport or invalidate()
@@ -64,7 +63,7 @@ public:
     // The pango family that stands for a font name of the forms.
     static std::string family(const std::string& name);
 
-private:
+  private:
     struct Item;
     struct State;
     std::unique_ptr<State> state_;

@@ -39,14 +39,14 @@ class Form8;
 inline constexpr int vbOKOnly = 0;
 inline constexpr int vbCritical = 16;
 
-ormal::Font corsiva(double size);                      // Monotype Corsiva, bold italic
+ormal::Font corsiva(double size);  // Monotype Corsiva, bold italic
 ormal::Font font(const char* name, double size, bool bold, bool italic = false);
 
 class Screen : public ormal::Form {
-public:
+  public:
     using ormal::Form::Form;
 
-protected:
+  protected:
     // The screens, each created on first reference and never destroyed.
     game::Form1& Form1();
     game::Form2& Form2();

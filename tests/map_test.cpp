@@ -15,7 +15,7 @@ namespace {
 
 struct MapScreen : GameFixture {
     Form2& map = form<Form2>();
-    MapScreen() { game::start(app); }
+    MapScreen() { app.form<game::Form2>().Show(); }
     ormal::Timer* movement(int i) {
         ormal::Timer* t[] = {&map.Timer1, &map.Timer2, &map.Timer3, &map.Timer4,
                              &map.Timer5, &map.Timer6, &map.Timer7, &map.Timer8};
@@ -30,8 +30,8 @@ TEST_F(MapScreen, StartState) {
     struct Counter {
         ormal::Label& label;
         const char* text;
-    } counters[] = {{map.Label5, "14"}, {map.Label6, "1000"}, {map.Label7, "60"},
-                    {map.Label8, "20"}, {map.Label10, "20"}, {map.Label13, "50"},
+    } counters[] = {{map.Label5, "14"},  {map.Label6, "1000"}, {map.Label7, "60"},
+                    {map.Label8, "20"},  {map.Label10, "20"},  {map.Label13, "50"},
                     {map.Label17, "200"}};
     for (auto& c : counters) EXPECT_EQ(c.label.Caption, c.text) << c.label.Name;
     EXPECT_FALSE(map.Label16.Visible);

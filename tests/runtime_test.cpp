@@ -17,11 +17,10 @@ TEST(Conversions, TableOfCases) {
         double val;
     };
     const Case cases[] = {
-        {"14", 14, 14},        {"-5", -5, -5},        {"0", 0, 0},
-        {"  20 ", 20, 20},     {"+7", 7, 7},          {"2.5", 2.5, 2.5},
-        {"1e3", 1000, 1000},   {"12abc", NAN, 12},    {"abc", NAN, 0},
-        {"", NAN, 0},          {"   ", NAN, 0},       {"-", NAN, 0},
-        {"1 2", NAN, 1},       {" -7x", NAN, -7},     {"Label17", NAN, 0},
+        {"14", 14, 14},  {"-5", -5, -5},    {"0", 0, 0},         {"  20 ", 20, 20},
+        {"+7", 7, 7},    {"2.5", 2.5, 2.5}, {"1e3", 1000, 1000}, {"12abc", NAN, 12},
+        {"abc", NAN, 0}, {"", NAN, 0},      {"   ", NAN, 0},     {"-", NAN, 0},
+        {"1 2", NAN, 1}, {" -7x", NAN, -7}, {"Label17", NAN, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -38,9 +37,9 @@ TEST(Conversions, NumberToText) {
         double value;
         const char* text;
     };
-    const Case cases[] = {{14, "14"},     {-5, "-5"},     {0, "0"},        {-0.0, "0"},
-                          {1000, "1000"}, {2.5, "2.5"},   {-0.125, "-0.125"},
-                          {1e20, "1e+20"}, {6999, "6999"}, {-15, "-15"}};
+    const Case cases[] = {{14, "14"},     {-5, "-5"},   {0, "0"},           {-0.0, "0"},
+                          {1000, "1000"}, {2.5, "2.5"}, {-0.125, "-0.125"}, {1e20, "1e+20"},
+                          {6999, "6999"}, {-15, "-15"}};
     for (const Case& c : cases) EXPECT_EQ(Str(c.value), c.text) << c.value;
     EXPECT_EQ(Int(2.9), 2);
     EXPECT_EQ(Int(-2.1), -3);
@@ -102,12 +101,12 @@ struct TestForm : Form {
     std::vector<std::string> log;
 
     explicit TestForm(Application& app) : Form(app, "TestForm") {
-        place(Front, 0, 0, 3000, 600);          // a label listed before the button...
-        place(Button, 1500, 0, 1500, 600);      // ...still lies below it: buttons are windows
+        place(Front, 0, 0, 3000, 600);      // a label listed before the button...
+        place(Button, 1500, 0, 1500, 600);  // ...still lies below it: buttons are windows
         place(Back, 0, 0, 6000, 600);
         place(Box, 0, 1500, 3000, 1500);
-        place(Box, Child, 3000, 0, 600, 600);   // outside the box: clipped, never hit
-        place(Panel, 4000, 1500, 1500, 1500);   // shapes take no pointer
+        place(Box, Child, 3000, 0, 600, 600);  // outside the box: clipped, never hit
+        place(Panel, 4000, 1500, 1500, 1500);  // shapes take no pointer
         place(Group, 0, 3000, 3000, 1500);
         place(Group, Inner, 150, 150, 600, 600);
         place(Fast, 1, false);
@@ -162,12 +161,10 @@ TEST_F(RuntimeFixture, HitTestingFollowsLayers) {
     const Case cases[] = {
         {2000, 300, &form.Button},  // button over the label listed before it
         {500, 300, &form.Front},    // first label over the second
-        {4000, 300, &form.Back},
-        {500, 2000, &form.Box},
-        {3200, 1700, &form},        // a clipped child: the form
-        {4500, 2000, &form},        // the shape takes nothing
-        {2500, 4000, &form.Group},
-        {400, 3400, &form.Inner},
+        {4000, 300, &form.Back},   {500, 2000, &form.Box},
+        {3200, 1700, &form},  // a clipped child: the form
+        {4500, 2000, &form},  // the shape takes nothing
+        {2500, 4000, &form.Group}, {400, 3400, &form.Inner},
         {9000, 9000, &form},
     };
     for (const Case& c : cases) EXPECT_EQ(app.hitTest(c.x, c.y), c.expected) << c.x << "," << c.y;
@@ -225,7 +222,10 @@ TEST_F(RuntimeFixture, TimersDueTogetherTickInOrderAndStopMidStep) {
     host.advance(15.625);
     ASSERT_EQ(form.log, (std::vector<std::string>{"Fast", "Other"}));  // registration order
     form.log.clear();
-    form.Fast.OnTimer = [this] { form.Other.Enabled = false; form.log.push_back("Fast"); };
+    form.Fast.OnTimer = [this] {
+        form.Other.Enabled = false;
+        form.log.push_back("Fast");
+    };
     host.advance(15.625);
     EXPECT_EQ(form.log, (std::vector<std::string>{"Fast"}));
 }

@@ -69,7 +69,9 @@ Form4::Form4(ormal::Application& app) : Screen(app, "Form4") {
     Command2.Click = [this] { Command2_Click(); };
 }
 
-void Form4::Command1_Click() { End(); }
+void Form4::Command1_Click() {
+    End();
+}
 
 void Form4::Command2_Click() {
     Form5().Show();

@@ -6,7 +6,7 @@
 namespace game {
 
 class Form4 : public Screen {
-public:
+  public:
     explicit Form4(ormal::Application& app);
 
     CommandButton Command2{"Command2"}, Command1{"Command1"};

@@ -6,7 +6,7 @@
 namespace game {
 
 class Form5 : public Screen {
-public:
+  public:
     explicit Form5(ormal::Application& app);
 
     CommandButton Command2{"Command2"}, Command1{"Command1"};

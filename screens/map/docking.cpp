@@ -29,7 +29,9 @@ const Arrival kArrivals[] = {
     {"Миранда", 5880, 6240, 1440, 1800, &Form3::Picture9, true},
 };
 
-bool whole(float v) { return std::floor(v) == v; }
+bool whole(float v) {
+    return std::floor(v) == v;
+}
 
 }  // namespace
 

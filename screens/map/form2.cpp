@@ -77,7 +77,8 @@ void Form2::layout() {
     Frame1.BackColor = 0x804000;
     Frame1.ForeColor = 0xFFFF80;
     Frame1.Font = corsiva(14.25);
-    button(Frame1, Command9, 360, 960, "map/arrow_up_left", ormal::Key::Keypad7).MaskColor = 0xFF0000;
+    button(Frame1, Command9, 360, 960, "map/arrow_up_left", ormal::Key::Keypad7).MaskColor =
+        0xFF0000;
     button(Frame1, Command7, 1560, 2160, "map/arrow_down_right", ormal::Key::Keypad3);
     button(Frame1, Command6, 1560, 960, "map/arrow_up_right", ormal::Key::Keypad9);
     button(Frame1, Command5, 960, 1560, "map/stop", ormal::Key::Keypad5);
@@ -86,7 +87,8 @@ void Form2::layout() {
     button(Frame1, Command2, 360, 1560, "map/arrow_left", ormal::Key::Keypad4);
     button(Frame1, Command1, 960, 960, "map/arrow_up", ormal::Key::Keypad8);
 
-    auto& reserve = label(Label17, 10200, 840, 2055, 495, "200", 0xC00000, 0xFFFF00, corsiva(21.75));
+    auto& reserve =
+        label(Label17, 10200, 840, 2055, 495, "200", 0xC00000, 0xFFFF00, corsiva(21.75));
     reserve.Visible = false;
     reserve.Centered = true;
     auto& reserveCaption =

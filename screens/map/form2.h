@@ -8,7 +8,7 @@
 namespace game {
 
 class Form2 : public Screen {
-public:
+  public:
     explicit Form2(ormal::Application& app);
 
     // Controls, named as on the screen. Counters are captions: cannons Label5, food Label6,
@@ -89,7 +89,7 @@ public:
     // The menu.
     void Command12_Click();
 
-private:
+  private:
     void layout();
     void bind();
     Timer* movementTimers_[8];

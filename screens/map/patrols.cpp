@@ -12,14 +12,9 @@ struct Step {
 };
 // Per course, the step of Shape2, Shape3 and Shape4.
 const Step kCourses[8][3] = {
-    {{0, -5}, {-5, 0}, {-5, -5}},
-    {{-5, 0}, {0, 5}, {0, -5}},
-    {{0, 5}, {5, 0}, {0, 0}},
-    {{5, 0}, {5, -5}, {0, 5}},
-    {{5, -5}, {0, 0}, {0, 0}},
-    {{5, 5}, {-5, 5}, {5, -5}},
-    {{-5, 5}, {0, 0}, {5, 5}},
-    {{-5, -5}, {0, -5}, {-5, 5}},
+    {{0, -5}, {-5, 0}, {-5, -5}}, {{-5, 0}, {0, 5}, {0, -5}},   {{0, 5}, {5, 0}, {0, 0}},
+    {{5, 0}, {5, -5}, {0, 5}},    {{5, -5}, {0, 0}, {0, 0}},    {{5, 5}, {-5, 5}, {5, -5}},
+    {{-5, 5}, {0, 0}, {5, 5}},    {{-5, -5}, {0, -5}, {-5, 5}},
 };
 
 }  // namespace
@@ -33,14 +28,30 @@ void Form2::patrol(int course) {
     }
 }
 
-void Form2::Timer9_Timer() { patrol(0); }
-void Form2::Timer10_Timer() { patrol(1); }
-void Form2::Timer11_Timer() { patrol(2); }
-void Form2::Timer12_Timer() { patrol(3); }
-void Form2::Timer13_Timer() { patrol(4); }
-void Form2::Timer14_Timer() { patrol(5); }
-void Form2::Timer15_Timer() { patrol(6); }
-void Form2::Timer16_Timer() { patrol(7); }
+void Form2::Timer9_Timer() {
+    patrol(0);
+}
+void Form2::Timer10_Timer() {
+    patrol(1);
+}
+void Form2::Timer11_Timer() {
+    patrol(2);
+}
+void Form2::Timer12_Timer() {
+    patrol(3);
+}
+void Form2::Timer13_Timer() {
+    patrol(4);
+}
+void Form2::Timer14_Timer() {
+    patrol(5);
+}
+void Form2::Timer15_Timer() {
+    patrol(6);
+}
+void Form2::Timer16_Timer() {
+    patrol(7);
+}
 
 void Form2::Timer17_Timer() {
     for (Shape* s : {&Shape2, &Shape3, &Shape4}) {

@@ -8,7 +8,7 @@
 namespace game {
 
 class Form3 : public Screen {
-public:
+  public:
     explicit Form3(ormal::Application& app);
 
     // Copies of the counters while docked: cannons Label4, food Label5, goods Label6, gold
@@ -16,13 +16,11 @@ public:
     CommandButton Command1{"Command1"}, Command2{"Command2"}, Command3{"Command3"};
     PictureBox Picture1{"Picture1"}, Picture2{"Picture2"}, Picture3{"Picture3"},
         Picture4{"Picture4"}, Picture5{"Picture5"}, Picture6{"Picture6"}, Picture7{"Picture7"},
-        Picture8{"Picture8"}, Picture9{"Picture9"}, Picture10{"Picture10"},
-        Picture11{"Picture11"};
+        Picture8{"Picture8"}, Picture9{"Picture9"}, Picture10{"Picture10"}, Picture11{"Picture11"};
     Image Image1{"Image1"}, Image2{"Image2"}, Image3{"Image3"}, Image4{"Image4"}, Image9{"Image9"},
         Image10{"Image10"}, Image11{"Image11"}, Image12{"Image12"};
     Label Label1{"Label1"}, Label2{"Label2"}, Label3{"Label3"}, Label4{"Label4"}, Label5{"Label5"},
-        Label6{"Label6"}, Label7{"Label7"}, Label8{"Label8"}, Label9{"Label9"},
-        Label10{"Label10"};
+        Label6{"Label6"}, Label7{"Label7"}, Label8{"Label8"}, Label9{"Label9"}, Label10{"Label10"};
 
     // Leaving the planet.
     void Command1_Click();

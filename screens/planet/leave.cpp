@@ -8,9 +8,9 @@ namespace game {
 void Form3::Command1_Click() {
     Form2().Show();
     Form2().Command10.Enabled = false;
-    for (CommandButton* arrow : {&Form2().Command1, &Form2().Command2, &Form2().Command3,
-                                 &Form2().Command4, &Form2().Command6, &Form2().Command7,
-                                 &Form2().Command8, &Form2().Command9})
+    for (CommandButton* arrow :
+         {&Form2().Command1, &Form2().Command2, &Form2().Command3, &Form2().Command4,
+          &Form2().Command6, &Form2().Command7, &Form2().Command8, &Form2().Command9})
         arrow->Enabled = true;
     Form2().Label5.Caption = Label4.Caption;
     Form2().Label6.Caption = Label5.Caption;
@@ -35,9 +35,15 @@ void Form3::Command1_Click() {
     }
 }
 
-void Form3::Command2_MouseMove() { Label9.Caption = "Поторгуем?"; }
-void Form3::Command3_MouseMove() { Label9.Caption = "Поваюем!"; }
-void Form3::Form_MouseMove() { Label9.Caption = ""; }
+void Form3::Command2_MouseMove() {
+    Label9.Caption = "Поторгуем?";
+}
+void Form3::Command3_MouseMove() {
+    Label9.Caption = "Поваюем!";
+}
+void Form3::Form_MouseMove() {
+    Label9.Caption = "";
+}
 
 void Form3::Image1_MouseMove() {
     Image3.Picture = Picture11.Picture;
