@@ -13,16 +13,16 @@ namespace ormal {
 
 // The real clock: microseconds since the program started, monotonic.
 class SteadyClock : public Clock {
-public:
+  public:
     SteadyClock();
     std::int64_t nowMicros() override;
 
-private:
+  private:
     std::int64_t start_;
 };
 
 class Window : public Host {
-public:
+  public:
     Window();
     ~Window() override;
 
@@ -37,7 +37,7 @@ public:
     void runMessageBox(const MessageBox& box) override;
     void reportError(const std::string& message) override;
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

@@ -27,6 +27,6 @@ game::Form6& Screen::Form6() { return app().form<game::Form6>(); }
 game::Form7& Screen::Form7() { return app().form<game::Form7>(); }
 game::Form8& Screen::Form8() { return app().form<game::Form8>(); }
 
-void start(ormal::Application& app) { app.form<game::Form2>().Show(); }
+void start(ormal::Application& app) { app.form<game::Form1>().Show(); }
 
 }  // namespace game

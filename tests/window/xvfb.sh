@@ -7,9 +7,9 @@ GAME_PID=""
 GAME_WIN=""
 
 _xvfb_cleanup() {
-    [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
-    wait 2>/dev/null
+    if [ -n "$GAME_PID" ]; then kill "$GAME_PID" 2>/dev/null || true; fi
+    if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
+    wait 2>/dev/null || true  # the exit status stays the test's own
 }
 
 # Starts Xvfb on the first free display from :90 and exports DISPLAY.
@@ -59,7 +59,7 @@ start_game() {
     export GAME_PID
     local i
     for i in $(seq 100); do
-        GAME_WIN=$(game_window "$GAME_PID")
+        GAME_WIN=$(game_window "$GAME_PID") || true
         if [ -n "$GAME_WIN" ]; then
             export GAME_WIN
             xdotool windowmove "$GAME_WIN" 0 0
