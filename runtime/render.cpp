@@ -350,6 +350,10 @@ void Renderer::measure(const Font& font, const std::string& text, double& width,
     PangoLayout* layout = makeLayout(state_->measureCr, font, text);
     double w, h;
     layoutSize(layout, w, h);
+    // Italic letters lean out past their advance; an auto-size label keeps them whole.
+    PangoRectangle ink, logical;
+    pango_layout_get_extents(layout, &ink, &logical);
+    w = std::max(w, static_cast<double>(ink.x + ink.width) / PANGO_SCALE);
     g_object_unref(layout);
     width = std::ceil(w) * kTwipsPerPixel;
     height = std::ceil(h) * kTwipsPerPixel;
@@ -624,10 +628,12 @@ void Renderer::State::drawLabel(cairo_t* cr, const Label& l) {
     l.extent(app->measure(), w, h);
     w /= kTwipsPerPixel;
     h /= kTwipsPerPixel;
+    // Text that does not fit stays inside the label, as the desktop platform draws it.
+    cairo_rectangle(cr, 0, 0, w, h);
+    cairo_clip(cr);
     if (!l.Transparent) {
         setColor(cr, l.BackColor);
-        cairo_rectangle(cr, 0, 0, w, h);
-        cairo_fill(cr);
+        cairo_paint(cr);
     }
     drawText(cr, l.Font, l.Caption, l.Enabled ? l.ForeColor : 0x808080, w, h, l.Centered,
              !l.AutoSize, false);
