@@ -413,6 +413,14 @@ int run(const fs::path& assets, const fs::path& out) {
                                         : readFile(source);
         writeIfChanged(e.written, bytes);
         e.hash = fnv1a(bytes);
+        // The window icon also goes to the desktop, which wants PNG.
+        if (e.name == "planet/icon") {
+            std::string png;
+            if (cairo_surface_write_to_png_stream(e.look.get(), appendPng, &png) !=
+                CAIRO_STATUS_SUCCESS)
+                throw Failure("cannot encode the desktop icon");
+            writeIfChanged(out / "ormal.png", png);
+        }
     }
     writeIfChanged(out / "pictures.S", assembly(entries));
     writeIfChanged(out / "pictures_index.cpp", indexSource(entries));

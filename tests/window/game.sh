@@ -24,3 +24,58 @@ MENU_EXIT=(521 416)    # Form5.Command2 "Выход"
 SURRENDER_YES=(446 409)  # Form4.Command1 "ДА"
 SURRENDER_NO=(606 409)   # Form4.Command2 "НЕТ"
 PLANET_LEAVE=(900 696)   # Form3.Command1
+
+PLANET_TRADE=(444 596)    # Form3.Command2
+PLANET_ATTACK=(500 596)   # Form3.Command3
+BATTLE_ATTACK=(300 616)   # Form7.Command2 "Напасть "
+BATTLE_ROLL=(528 32)      # Form7.Command1 "Бросить кубик"
+BATTLE_MASSACRE=(512 552) # Form7.Command4 "Резня"
+OUTCOME_OK=(486 545)      # Form8.Command1 "Ok"
+MAP_LEFT=(380 572)        # Command2 in Frame1
+MAP_RIGHT=(460 572)       # Command4 in Frame1
+MAP_DOWN=(420 612)        # Command3 in Frame1
+MAP_UP_LEFT=(380 532)     # Command9 in Frame1
+
+# The ship marker's Left and Top in twips, read off a screenshot: its red inside is the only
+# red block on the star map (the enemies are blue with thin red rims, which erode away).
+ship_twips() {
+    local shot=$1 box
+    box=$(convert "$shot" -crop 487x424+17+25 +repage -fill black +opaque '#FF0000' \
+        -morphology Erode Square:1 -format '%@' info: 2>/dev/null)
+    # box is WxH+X+Y of what is left of the marker's inside
+    local w h x y
+    IFS='x+' read -r w h x y <<<"$box"
+    [ "${w:-0}" -gt 0 ] && [ "${w:-0}" -lt 12 ] || return 1
+    # the marker is 9 pixels across; its inside eroded to the middle
+    echo $((((x * 2 + w) / 2 - 4) * 15)) $((((y * 2 + h) / 2 - 4) * 15))
+}
+
+# Flies the ship (at rest) until its top left lies within the rectangle LEFT0 LEFT1 TOP0 TOP1
+# (twips), one axis at a time, correcting from screenshots, then presses stop. Vertical
+# first: from the start the ship must leave the wide arrival rectangle of "Земля" upwards,
+# since any stop inside it lands there.
+fly_to() {
+    local l0=$1 l1=$2 t0=$3 t1=$4 tries pos left top target delta
+    for tries in 1 2 3 4 5 6; do
+        shot /tmp/ormal-fly.png
+        pos=$(ship_twips /tmp/ormal-fly.png) || { echo "fly_to: ship not seen" >&2; return 1; }
+        read -r left top <<<"$pos"
+        if [ "$top" -lt "$t0" ] || [ "$top" -gt "$t1" ]; then
+            target=$(((t0 + t1) / 2)); delta=$((target - top))
+            if [ $delta -lt 0 ]; then click "${MAP_UP[@]}"; else click "${MAP_DOWN[@]}"; fi
+        elif [ "$left" -lt "$l0" ] || [ "$left" -gt "$l1" ]; then
+            target=$(((l0 + l1) / 2)); delta=$((target - left))
+            if [ $delta -lt 0 ]; then click "${MAP_LEFT[@]}"; else click "${MAP_RIGHT[@]}"; fi
+        else
+            click "${MAP_STOP[@]}"
+            return 0
+        fi
+        # 5 twips per tick, 64 ticks a second; the clicks themselves take about 0.3 s.
+        local secs
+        secs=$(awk -v d="${delta#-}" 'BEGIN { s = d / 5 / 64 - 0.3; if (s < 0) s = 0; print s }')
+        sleep "$secs"
+        click "${MAP_STOP[@]}"
+    done
+    echo "fly_to: did not reach the rectangle" >&2
+    return 1
+}

@@ -21,9 +21,10 @@ start_xvfb() {
         Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
         XVFB_PID=$!
         trap _xvfb_cleanup EXIT
-        local i
-        for i in $(seq 100); do
-            if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+        for _ in $(seq 100); do
+            # The lock names the server that answers: ours, not a rival that won the race.
+            if xdpyinfo -display ":$n" >/dev/null 2>&1 &&
+                [ "$(tr -d ' ' <"/tmp/.X$n-lock" 2>/dev/null)" = "$XVFB_PID" ]; then
                 export DISPLAY=":$n"
                 return 0
             fi
@@ -57,8 +58,7 @@ start_game() {
     "$@" &
     GAME_PID=$!
     export GAME_PID
-    local i
-    for i in $(seq 100); do
+    for _ in $(seq 100); do
         GAME_WIN=$(game_window "$GAME_PID") || true
         if [ -n "$GAME_WIN" ]; then
             export GAME_WIN
@@ -95,8 +95,8 @@ click() {
 
 # Whether the process ends within the given number of seconds.
 wait_exit() {
-    local pid=$1 i
-    for i in $(seq $(($2 * 10))); do
+    local pid=$1
+    for _ in $(seq $(($2 * 10))); do
         # A zombie has ended too; only the parent can reap it.
         if ! kill -0 "$pid" 2>/dev/null || grep -q '^[^)]*) Z' "/proc/$pid/stat" 2>/dev/null; then
             return 0
