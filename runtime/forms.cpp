@@ -49,16 +49,13 @@ void Image::extent(TextMeasure* measure, double& width, double& height) const {
 void Container::adopt(Control& child) {
     child.parent_ = this;
     children_.push_back(&child);
-}
-
-std::vector<Control*> Container::frontToBack() const {
-    std::vector<Control*> order;
-    order.reserve(children_.size());
-    for (Control* c : children_)
-        if (c->windowed()) order.push_back(c);
-    for (Control* c : children_)
-        if (!c->windowed()) order.push_back(c);
-    return order;
+    // Windowed controls lie above graphical ones; within each group the table order holds.
+    auto firstGraphical =
+        std::find_if(layered_.begin(), layered_.end(), [](Control* c) { return !c->windowed(); });
+    if (child.windowed())
+        layered_.insert(firstGraphical, &child);
+    else
+        layered_.push_back(&child);
 }
 
 Timer::~Timer() {

@@ -112,13 +112,14 @@ class Container : public Control {
     // Children in table order: the first lies in front within its layer.
     const std::vector<Control*>& children() const { return children_; }
     // The children in the order they are drawn over one another, front first.
-    std::vector<Control*> frontToBack() const;
+    const std::vector<Control*>& frontToBack() const { return layered_; }
     // Offset of the children's origin from the container's top left (a border, if any).
     virtual double inset() const { return 0; }
     void adopt(Control& child);
 
   private:
     std::vector<Control*> children_;
+    std::vector<Control*> layered_;  // windowed children first, each group in table order
 };
 
 class CommandButton : public Control {

@@ -339,8 +339,12 @@ std::string Renderer::family(const std::string& name) {
 }
 
 void Renderer::measure(const Font& font, const std::string& text, double& width, double& height) {
-    std::string key = font.Name + '\x1f' + std::to_string(font.Size) + (font.Bold ? "b" : "") +
-                      (font.Italic ? "i" : "") + '\x1f' + text;
+    // Asked for every auto-size label on every frame: keep the key cheap to build.
+    std::string key;
+    key.reserve(font.Name.size() + text.size() + sizeof font.Size + 3);
+    key.append(font.Name).push_back(static_cast<char>(font.Bold * 2 + font.Italic));
+    key.append(reinterpret_cast<const char*>(&font.Size), sizeof font.Size);
+    key.append(text);
     auto& cache = state_->measured;
     if (auto it = cache.find(key); it != cache.end()) {
         width = it->second.first;
@@ -503,7 +507,7 @@ void Renderer::State::collectChildren(const Container& container, double x, doub
                                       const PixelRect& clip, std::uint64_t formKey,
                                       std::vector<Item>& items) {
     double ix = x + container.inset(), iy = y + container.inset();
-    std::vector<Control*> order = container.frontToBack();
+    const std::vector<Control*>& order = container.frontToBack();
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
         const Control& c = **it;
         if (!c.Visible) continue;
@@ -774,6 +778,7 @@ void Renderer::State::drawBox(cairo_t* cr, const MessageBox& box, Renderer& rend
     cairo_restore(cr);
     if (box.stopIcon()) {
         double cx = l.icon.x + 16, cy = l.icon.y + 16;
+        cairo_new_path(cr);  // the text left a current point behind
         cairo_arc(cr, cx, cy, 15, 0, 2 * M_PI);
         setColor(cr, 0xD01010);
         cairo_fill_preserve(cr);
@@ -886,22 +891,34 @@ std::vector<PixelRect> Renderer::render(const Application& app, cairo_surface_t*
     if (full) {
         damage.push_back(whole);
     } else {
-        std::unordered_map<const void*, const Item*> before;
-        before.reserve(s.last.size());
-        for (const Item& it : s.last) before.emplace(it.id, &it);
-        for (const Item& it : items) {
-            auto old = before.find(it.id);
-            if (old == before.end()) {
-                add(it.rect);
-                continue;
+        auto compare = [&](const Item& was, const Item& now) {
+            if (was.key != now.key || !(was.rect == now.rect)) {
+                add(was.rect);
+                add(now.rect);
             }
-            if (old->second->key != it.key || !(old->second->rect == it.rect)) {
-                add(old->second->rect);
-                add(it.rect);
-            }
-            before.erase(old);
+        };
+        // Most frames list the same items in the same order: compare them pairwise, and
+        // match by identity only where the lists differ.
+        std::size_t same = 0;
+        while (same < items.size() && same < s.last.size() && items[same].id == s.last[same].id) {
+            compare(s.last[same], items[same]);
+            ++same;
         }
-        for (auto& [id, it] : before) add(it->rect);
+        if (same < items.size() || same < s.last.size()) {
+            std::unordered_map<const void*, const Item*> before;
+            for (std::size_t i = same; i < s.last.size(); ++i)
+                before.emplace(s.last[i].id, &s.last[i]);
+            for (std::size_t i = same; i < items.size(); ++i) {
+                auto old = before.find(items[i].id);
+                if (old == before.end()) {
+                    add(items[i].rect);
+                    continue;
+                }
+                compare(*old->second, items[i]);
+                before.erase(old);
+            }
+            for (auto& [id, it] : before) add(it->rect);
+        }
     }
 
     if (!damage.empty()) {

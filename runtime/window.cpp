@@ -9,6 +9,7 @@
 #include <chrono>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 #include <vector>
 
@@ -20,6 +21,9 @@ std::int64_t steadyMicros() {
     using namespace std::chrono;
     return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
 }
+
+// When the program was loaded, for timing its start-up.
+const std::int64_t kLoaded = steadyMicros();
 
 bool isEnter(SDL_Scancode code) {
     return code == SDL_SCANCODE_RETURN || code == SDL_SCANCODE_KP_ENTER;
@@ -46,6 +50,7 @@ struct Window::Impl {
     bool stale = true;  // the window surface must be fetched again
     bool quit = false;
     bool reporting = false;
+    bool shownOnce = false;  // for ORMAL_TIMING: report the first frame
 
     ~Impl() {
         dropTarget();
@@ -118,6 +123,12 @@ struct Window::Impl {
         }
         if (SDL_UpdateWindowSurfaceRects(window, rects.data(), static_cast<int>(rects.size())))
             stale = true;  // the surface went invalid under us: fetch it again next frame
+        if (!shownOnce) {
+            shownOnce = true;
+            if (std::getenv("ORMAL_TIMING"))
+                std::fprintf(stderr, "ormal: first frame after %.1f ms\n",
+                             (steadyMicros() - kLoaded) / 1000.0);
+        }
     }
 
     // A window point (pixel centre) in target pixels; they differ on HiDPI displays.
@@ -263,7 +274,8 @@ void Window::run() {
             int ms = int(std::min<std::int64_t>((wait + 999) / 1000, INT_MAX));
             got = wait > 0 ? SDL_WaitEventTimeout(&e, ms) : SDL_PollEvent(&e);
         } else {
-            got = SDL_WaitEvent(&e);  // no timer runs: sleep until the player acts
+            // No timer runs: sleep until the player acts.
+            if (!(got = SDL_WaitEvent(&e))) throw std::runtime_error(SDL_GetError());
         }
         while (got && !m.quit && !app.ended()) {
             m.handle(e);
