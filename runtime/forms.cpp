@@ -37,7 +37,7 @@ void Label::extent(TextMeasure* measure, double& width, double& height) const {
         measure->measure(Font, Caption, width, height);
     else
         estimate(Font, Caption, width, height);
-    width = std::max(width, 15.0);
+    if (Caption.empty()) width = 0;  // an empty auto-size label shrinks to nothing
 }
 
 void Image::extent(TextMeasure* measure, double& width, double& height) const {

@@ -226,6 +226,7 @@ struct Renderer::State {
     void drawControl(cairo_t* cr, const Control& control);
     void drawButton(cairo_t* cr, const CommandButton& b);
     void drawLabel(cairo_t* cr, const Label& l);
+    Font fitted(cairo_t* cr, const Font& font, const std::string& text, double w, double h);
     void drawText(cairo_t* cr, const Font& font, const std::string& text, Color color, double w,
                   double h, bool centred, bool wrap, bool middle);
     void drawBox(cairo_t* cr, const MessageBox& box, Renderer& renderer);
@@ -551,7 +552,7 @@ void Renderer::State::drawText(cairo_t* cr, const Font& font, const std::string&
     PangoLayout* layout = makeLayout(cr, font, text);
     if (wrap && w > 0) {
         pango_layout_set_width(layout, static_cast<int>(w * PANGO_SCALE));
-        pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
+        pango_layout_set_wrap(layout, PANGO_WRAP_WORD);
     }
     if (centred) {
         if (!wrap) pango_layout_set_width(layout, static_cast<int>(w * PANGO_SCALE));
@@ -639,8 +640,34 @@ void Renderer::State::drawLabel(cairo_t* cr, const Label& l) {
         setColor(cr, l.BackColor);
         cairo_paint(cr);
     }
-    drawText(cr, l.Font, l.Caption, l.Enabled ? l.ForeColor : 0x808080, w, h, l.Centered,
-             !l.AutoSize, false);
+    drawText(cr, l.AutoSize ? l.Font : fitted(cr, l.Font, l.Caption, w, h), l.Caption,
+             l.Enabled ? l.ForeColor : 0x808080, w, h, l.Centered, !l.AutoSize, false);
+}
+
+// A word wider than its label, or wrapped lines taller than it, would be cut off; such a
+// label gets a smaller size of its font, so that a planet's name or a title reads whole.
+Font Renderer::State::fitted(cairo_t* cr, const Font& font, const std::string& text, double w,
+                             double h) {
+    Font f = font;
+    if (text.empty() || w <= 0) return f;
+    for (int step = 0; step < 10; ++step) {
+        PangoLayout* layout = makeLayout(cr, f, text);
+        pango_layout_set_width(layout, static_cast<int>(w * PANGO_SCALE));
+        pango_layout_set_wrap(layout, PANGO_WRAP_WORD);
+        double tw, th;
+        layoutSize(layout, tw, th);
+        bool brokenWord = false;
+        for (GSList* line = pango_layout_get_lines_readonly(layout); line && line->next;
+             line = line->next) {
+            int next = static_cast<PangoLayoutLine*>(line->next->data)->start_index;
+            char before = next > 0 ? text[static_cast<std::size_t>(next) - 1] : ' ';
+            if (before != ' ' && before != '\n' && before != '-') brokenWord = true;
+        }
+        g_object_unref(layout);
+        if (!brokenWord && th <= h + 1) break;
+        f.Size *= 0.92;
+    }
+    return f;
 }
 
 void Renderer::State::drawControl(cairo_t* cr, const Control& c) {

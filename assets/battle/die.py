@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
-"""Writes die1.svg .. die6.svg: white dice on the die boxes' olive colour."""
+"""Writes die1.svg .. die6.svg: white dice on the die boxes' olive colour.
+
+The edges are exactly the box colour, so the strip of box below the picture joins it."""
 import os
 
 W, H = 63, 58
-# die face: x0, y0, size
-X0, Y0, S = 9.5, 6.5, 42
+# die face: x0, y0, size; set low in the picture so that it sits in the middle of the
+# 63 x 63 die box
+X0, Y0, S = 9.5, 8.5, 42
 C = 11.5  # pip offset from face centre
 
 LAYOUT = {
@@ -21,7 +24,7 @@ HEAD = f'''<svg xmlns="http://www.w3.org/2000/svg" width="{W}" height="{H}" view
     <radialGradient id="bg" cx="0.5" cy="0.45" r="0.75">
       <stop offset="0" stop-color="#b5a564"/>
       <stop offset="0.7" stop-color="#a59554"/>
-      <stop offset="1" stop-color="#8a7a40"/>
+      <stop offset="1" stop-color="#a59554"/>
     </radialGradient>
     <linearGradient id="side" x1="0" y1="0" x2="1" y2="1">
       <stop offset="0" stop-color="#d9d6cc"/>

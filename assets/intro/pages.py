@@ -97,10 +97,14 @@ def subtitle(lines, color, size=21, bottom=None, w=W, h=H, font="Z003", lh=None)
         y = y0 + i * lh
         shadow.append('<text x="%s" y="%s">%s</text>' % (f(w / 2 + 1), f(y + 1.5), t))
         fill.append('<text x="%s" y="%s">%s</text>' % (f(w / 2), f(y), t))
-    out.append('<g %s fill="#000" stroke="#000" stroke-width="4" stroke-linejoin="round" '
-               'opacity="0.85" filter="url(#subshadow)">%s</g>' % (style, "".join(shadow)))
-    out.append('<g %s fill="%s" stroke="#120800" stroke-width="0.6" stroke-opacity="0.7">%s</g>' %
-               (style, color, "".join(fill)))
+    out.append('<g %s fill="#000" stroke="#000" stroke-width="5" stroke-linejoin="round" '
+               'opacity="0.95" filter="url(#subshadow)">%s</g>' % (style, "".join(shadow)))
+    # a crisp dark outline, then the fill stroked in its own colour: the thin chancery strokes
+    # read bolder against the busy scenes
+    out.append('<g %s fill="none" stroke="#0a0400" stroke-width="2.2" stroke-linejoin="round" '
+               'opacity="0.8">%s</g>' % (style, "".join(fill)))
+    out.append('<g %s fill="%s" stroke="%s" stroke-width="0.55" stroke-linejoin="round">%s</g>' %
+               (style, color, color, "".join(fill)))
     return "".join(out)
 
 
@@ -888,7 +892,7 @@ def page5():
         idx += 1
     p.append("".join(rk))
     p.append(subtitle(["Легенды гласят, что на таинственной планете",
-                       "пират спрятал свою добычу."], "#ff4a38", size=22))
+                       "пират спрятал свою добычу."], "#ff6a50", size=22))
     p.append('</svg>')
     write("page5.svg", p)
 
