@@ -12,21 +12,90 @@
 
 namespace game {
 
-ormal::Font corsiva(double size) { return ormal::Font{"Monotype Corsiva", size, true, true}; }
+ormal::Font corsiva(double size) {
+    return ormal::Font{"Monotype Corsiva", size, true, true};
+}
 
 ormal::Font font(const char* name, double size, bool bold, bool italic) {
     return ormal::Font{name, size, bold, italic};
 }
 
-game::Form1& Screen::Form1() { return app().form<game::Form1>(); }
-game::Form2& Screen::Form2() { return app().form<game::Form2>(); }
-game::Form3& Screen::Form3() { return app().form<game::Form3>(); }
-game::Form4& Screen::Form4() { return app().form<game::Form4>(); }
-game::Form5& Screen::Form5() { return app().form<game::Form5>(); }
-game::Form6& Screen::Form6() { return app().form<game::Form6>(); }
-game::Form7& Screen::Form7() { return app().form<game::Form7>(); }
-game::Form8& Screen::Form8() { return app().form<game::Form8>(); }
+game::Form1& Screen::Form1() {
+    return app().form<game::Form1>();
+}
+game::Form2& Screen::Form2() {
+    return app().form<game::Form2>();
+}
+game::Form3& Screen::Form3() {
+    return app().form<game::Form3>();
+}
+game::Form4& Screen::Form4() {
+    return app().form<game::Form4>();
+}
+game::Form5& Screen::Form5() {
+    return app().form<game::Form5>();
+}
+game::Form6& Screen::Form6() {
+    return app().form<game::Form6>();
+}
+game::Form7& Screen::Form7() {
+    return app().form<game::Form7>();
+}
+game::Form8& Screen::Form8() {
+    return app().form<game::Form8>();
+}
 
-void start(ormal::Application& app) { app.form<game::Form1>().Show(); }
+Label& Screen::label(Label& l, float x, float y, float w, float h, const char* caption, Color back,
+                     Color fore, ormal::Font f) {
+    place(l, x, y, w, h);
+    l.Caption = caption;
+    l.BackColor = back;
+    l.ForeColor = fore;
+    l.Font = f;
+    return l;
+}
+
+CommandButton& Screen::button(CommandButton& b, float x, float y, float w, float h,
+                              const char* caption, Color back, ormal::Font f) {
+    place(b, x, y, w, h);
+    b.Caption = caption;
+    b.BackColor = back;
+    b.Font = f;
+    b.Graphical = true;
+    return b;
+}
+
+CommandButton& Screen::pictureButton(ormal::Container& in, CommandButton& b, float x, float y,
+                                     float w, float h, const char* pic) {
+    place(in, b, x, y, w, h);
+    b.Picture = picture(pic);
+    b.Graphical = true;
+    return b;
+}
+
+Image& Screen::image(ormal::Container& in, Image& i, float x, float y, float w, float h,
+                     const char* pic) {
+    place(in, i, x, y, w, h);
+    if (pic) i.Picture = picture(pic);
+    return i;
+}
+
+PictureBox& Screen::store(PictureBox& p, float x, float y, float w, float h, const char* pic) {
+    place(p, x, y, w, h);
+    p.Picture = picture(pic);
+    p.Visible = false;
+    return p;
+}
+
+Shape& Screen::panel(Shape& s, float x, float y, float w, float h, Color fill) {
+    place(s, x, y, w, h);
+    s.Type = ShapeKind::RoundedRectangle;
+    s.FillColor = fill;
+    return s;
+}
+
+void start(ormal::Application& app) {
+    app.form<game::Form1>().Show();
+}
 
 }  // namespace game

@@ -64,6 +64,19 @@ class Screen : public ormal::Form {
     double Rnd() { return app().Rnd(); }
 
     static ormal::Picture picture(const char* name) { return ormal::Picture::named(name); }
+    // Layout rows the screens share; each places the control and gives it its looks.
+    Label& label(Label& l, float x, float y, float w, float h, const char* caption, Color back,
+                 Color fore, ormal::Font f);
+    CommandButton& button(CommandButton& b, float x, float y, float w, float h, const char* caption,
+                          Color back, ormal::Font f);
+    CommandButton& pictureButton(ormal::Container& in, CommandButton& b, float x, float y, float w,
+                                 float h, const char* pic);
+    Image& image(ormal::Container& in, Image& i, float x, float y, float w, float h,
+                 const char* pic);
+    // A hidden picture box that only holds a picture for other controls.
+    PictureBox& store(PictureBox& p, float x, float y, float w, float h, const char* pic);
+    // A rounded panel drawn behind other controls.
+    Shape& panel(Shape& s, float x, float y, float w, float h, Color fill);
     // A line from (x1, y1) to (x2, y2) in its container.
     Line& line(Line& l, float x1, float y1, float x2, float y2, ormal::Container* in = nullptr) {
         place(in ? *in : *this, l, 0, 0, 0, 0);

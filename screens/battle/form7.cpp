@@ -7,37 +7,9 @@ Form7::Form7(ormal::Application& app) : Screen(app, "Form7") {
     Caption = "Form7";
     BackColor = 0xFFC080;
 
-    auto button = [this](CommandButton& b, float l, float t, float w, float h, const char* caption,
-                         Color back, ormal::Font f) -> CommandButton& {
-        place(b, l, t, w, h);
-        b.Caption = caption;
-        b.BackColor = back;
-        b.Font = f;
-        b.Graphical = true;
-        return b;
-    };
-    auto store = [this](PictureBox& p, float l, float t, float w, float h, const char* pic) {
-        place(p, l, t, w, h);
-        p.Picture = picture(pic);
-        p.Visible = false;  // only holds a picture for the die boxes or the portrait
-    };
     auto dieBox = [this](PictureBox& p, float l, float t) {
         place(p, l, t, 975, 975);
         p.BackColor = 0xA59554;  // seen until the first roll
-    };
-    auto label = [this](Label& l, float x, float y, float w, float h, const char* caption,
-                        Color back, Color fore, ormal::Font f) -> Label& {
-        place(l, x, y, w, h);
-        l.Caption = caption;
-        l.BackColor = back;
-        l.ForeColor = fore;
-        l.Font = f;
-        return l;
-    };
-    auto panel = [this](Shape& s, float l, float t) {
-        place(s, l, t, 6495, 4935);
-        s.Type = ShapeKind::RoundedRectangle;
-        s.FillColor = 0xFFFFC0;
     };
 
     auto& massacre = button(Command4, 7080, 7800, 1215, 975, "Резня", 0xA59554,
@@ -83,7 +55,7 @@ Form7::Form7(ormal::Application& app) : Screen(app, "Form7") {
     label(Label7, 9600, 2400, 1455, 855, "*10+", 0xFFC080, 0x804000, corsiva(36));
     label(Label6, 8880, 1200, 4335, 735, "Вражеская команда", 0xFFFFC0, 0xC00000, corsiva(26.25))
         .Transparent = true;
-    panel(Shape2, 8040, 840);
+    panel(Shape2, 8040, 840, 6495, 4935, 0xFFFFC0);
     label(Label5, 2160, 1080, 3255, 735, "Ваша команда", 0xFFFFC0, 0xC00000, corsiva(26.25))
         .Transparent = true;
     place(Image4, 4440, 2160, 600, 1290);
@@ -92,7 +64,7 @@ Form7::Form7(ormal::Application& app) : Screen(app, "Form7") {
     label(Label1, 2880, 2400, 1455, 855, "*10+", 0xFFC080, 0x804000, corsiva(36));
     label(Label2, 1800, 4320, 3375, 615, "Сила команды=", 0x804000, 0xFFFFC0, corsiva(26.25));
     label(Label4, 5160, 4200, 180, 855, "", 0x804000, 0xFFFF00, corsiva(36)).AutoSize = true;
-    panel(Shape1, 840, 840);
+    panel(Shape1, 840, 840, 6495, 4935, 0xFFFFC0);
     line(Line1, 7680, 4560, 7680, 6360).BorderColor = 0xFF0000;
 
     Command3.Click = [this] { Command3_Click(); };

@@ -14,25 +14,13 @@ Form1::Form1(ormal::Application& app) : Screen(app, "Form1") {
     Font = corsiva(18);  // before the rows, which take it as their own
 
     auto page = [this](CommandButton& b, float left, Color back) -> CommandButton& {
-        place(b, left, 7920, 975, 615);
-        b.Caption = "Далее>>";
-        b.BackColor = back;
-        b.Font = corsiva(14.25);
-        b.Graphical = true;
-        return b;
+        return button(b, left, 7920, 975, 615, "Далее>>", back, corsiva(14.25));
     };
-    auto store = [this](PictureBox& p, float left, const char* pic) {
-        place(p, left, 360, 375, 495);
-        p.Picture = picture(pic);
-        p.Font = font("MS Sans Serif", 8.25, false);
-        p.Visible = false;  // only holds a page for the screen's background
+    auto pageStore = [this](PictureBox& p, float left, const char* pic) {
+        store(p, left, 360, 375, 495, pic).Font = font("MS Sans Serif", 8.25, false);
     };
 
-    place(Command10, 10800, 1440, 1575, 615);
-    Command10.Caption = "Начать ";
-    Command10.BackColor = 0xFF0000;
-    Command10.Graphical = true;
-    Command10.Visible = false;
+    button(Command10, 10800, 1440, 1575, 615, "Начать ", 0xFF0000, Font).Visible = false;
     page(Command9, 9120, 0x00FFFF).Visible = false;
     page(Command8, 8040, 0x80FFFF).Visible = false;
     page(Command7, 6960, 0xC0FFFF).Visible = false;
@@ -41,15 +29,15 @@ Form1::Form1(ormal::Application& app) : Screen(app, "Form1") {
     page(Command4, 3720, 0x00FF00).Visible = false;
     page(Command3, 2640, 0x00C000).Visible = false;
     page(Command2, 1560, 0x008000).Visible = false;
-    store(Picture9, 9720, "intro/page9");
-    store(Picture8, 9240, "intro/page8");
-    store(Picture7, 8760, "intro/page7");
-    store(Picture6, 8280, "intro/page6");
-    store(Picture5, 7800, "intro/page5");
-    store(Picture4, 7320, "intro/page4");
-    store(Picture3, 6840, "intro/page3");
-    store(Picture2, 6360, "intro/page2");
-    store(Picture1, 5880, "intro/page1");
+    pageStore(Picture9, 9720, "intro/page9");
+    pageStore(Picture8, 9240, "intro/page8");
+    pageStore(Picture7, 8760, "intro/page7");
+    pageStore(Picture6, 8280, "intro/page6");
+    pageStore(Picture5, 7800, "intro/page5");
+    pageStore(Picture4, 7320, "intro/page4");
+    pageStore(Picture3, 6840, "intro/page3");
+    pageStore(Picture2, 6360, "intro/page2");
+    pageStore(Picture1, 5880, "intro/page1");
     page(Command1, 480, 0x004000);
     place(Shape1, 360, 7800, 9855, 855);
     Shape1.Type = ShapeKind::RoundedRectangle;

@@ -11,12 +11,9 @@ Form2::Form2(ormal::Application& app) : Screen(app, "Form2") {
 }
 
 void Form2::layout() {
-    auto button = [this](ormal::Container& in, CommandButton& b, float l, float t, const char* pic,
-                         ormal::Key key) -> CommandButton& {
-        place(in, b, l, t, 615, 615);
-        b.Picture = picture(pic);
-        b.Graphical = true;
-        b.Keys = {key};
+    auto padButton = [this](ormal::Container& in, CommandButton& b, float l, float t,
+                            const char* pic, ormal::Key key) -> CommandButton& {
+        pictureButton(in, b, l, t, 615, 615, pic).Keys = {key};
         return b;
     };
     auto marker = [this](Shape& s, float l, float t, Color fill, Color border) {
@@ -25,34 +22,9 @@ void Form2::layout() {
         s.FillColor = fill;
         s.BorderColor = border;
     };
-    auto label = [this](Label& l, float x, float y, float w, float h, const char* caption,
-                        Color back, Color fore, ormal::Font f) -> Label& {
-        place(l, x, y, w, h);
-        l.Caption = caption;
-        l.BackColor = back;
-        l.ForeColor = fore;
-        l.Font = f;
-        return l;
-    };
-    auto image = [this](ormal::Container& in, Image& i, float l, float t, float w, float h,
-                        const char* pic) -> Image& {
-        place(in, i, l, t, w, h);
-        if (pic) i.Picture = picture(pic);
-        return i;
-    };
-    auto panel = [this](Shape& s, float l, float t, float w, float h, Color fill) -> Shape& {
-        place(s, l, t, w, h);
-        s.Type = ShapeKind::RoundedRectangle;
-        s.FillColor = fill;
-        return s;
-    };
 
-    place(Command12, 1800, 9360, 1455, 495);
-    Command12.Caption = "Меню";
-    Command12.BackColor = 0xC04000;
-    Command12.Font = corsiva(20.25);
-    Command12.Graphical = true;
-    button(*this, Command11, 6600, 7080, "map/fire", ormal::Key::None);
+    button(Command12, 1800, 9360, 1455, 495, "Меню", 0xC04000, corsiva(20.25));
+    padButton(*this, Command11, 6600, 7080, "map/fire", ormal::Key::None);
 
     place(Picture1, 240, 360, 7335, 6375);
     Picture1.Picture = picture("map/starmap");
@@ -69,23 +41,23 @@ void Form2::layout() {
     image(Picture1, Image7, 5880, 1320, 615, 735, nullptr);
     image(Picture1, Image8, 5520, 3600, 495, 615, nullptr);
 
-    button(*this, Command10, 5400, 7080, "map/dock", ormal::Key::Enter).Enabled = false;
-    button(*this, Command8, 5400, 8880, "map/arrow_down_left", ormal::Key::Keypad1);
+    padButton(*this, Command10, 5400, 7080, "map/dock", ormal::Key::Enter).Enabled = false;
+    padButton(*this, Command8, 5400, 8880, "map/arrow_down_left", ormal::Key::Keypad1);
 
     place(Frame1, 5040, 6720, 2535, 2895);
     Frame1.Caption = "Управление";
     Frame1.BackColor = 0x804000;
     Frame1.ForeColor = 0xFFFF80;
     Frame1.Font = corsiva(14.25);
-    button(Frame1, Command9, 360, 960, "map/arrow_up_left", ormal::Key::Keypad7).MaskColor =
+    padButton(Frame1, Command9, 360, 960, "map/arrow_up_left", ormal::Key::Keypad7).MaskColor =
         0xFF0000;
-    button(Frame1, Command7, 1560, 2160, "map/arrow_down_right", ormal::Key::Keypad3);
-    button(Frame1, Command6, 1560, 960, "map/arrow_up_right", ormal::Key::Keypad9);
-    button(Frame1, Command5, 960, 1560, "map/stop", ormal::Key::Keypad5);
-    button(Frame1, Command4, 1560, 1560, "map/arrow_right", ormal::Key::Keypad6);
-    button(Frame1, Command3, 960, 2160, "map/arrow_down", ormal::Key::Keypad2);
-    button(Frame1, Command2, 360, 1560, "map/arrow_left", ormal::Key::Keypad4);
-    button(Frame1, Command1, 960, 960, "map/arrow_up", ormal::Key::Keypad8);
+    padButton(Frame1, Command7, 1560, 2160, "map/arrow_down_right", ormal::Key::Keypad3);
+    padButton(Frame1, Command6, 1560, 960, "map/arrow_up_right", ormal::Key::Keypad9);
+    padButton(Frame1, Command5, 960, 1560, "map/stop", ormal::Key::Keypad5);
+    padButton(Frame1, Command4, 1560, 1560, "map/arrow_right", ormal::Key::Keypad6);
+    padButton(Frame1, Command3, 960, 2160, "map/arrow_down", ormal::Key::Keypad2);
+    padButton(Frame1, Command2, 360, 1560, "map/arrow_left", ormal::Key::Keypad4);
+    padButton(Frame1, Command1, 960, 960, "map/arrow_up", ormal::Key::Keypad8);
 
     auto& reserve =
         label(Label17, 10200, 840, 2055, 495, "200", 0xC00000, 0xFFFF00, corsiva(21.75));

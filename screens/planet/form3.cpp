@@ -7,38 +7,15 @@ Form3::Form3(ormal::Application& app) : Screen(app, "Form3") {
     Caption = "Form3";
     BackColor = 0x804000;
 
-    auto button = [this](CommandButton& b, float l, float t, float w, float h, const char* pic) {
-        place(b, l, t, w, h);
-        b.Picture = picture(pic);
-        b.Graphical = true;
-    };
-    auto store = [this](PictureBox& p, float l, float t, float w, float h, const char* pic) {
-        place(p, l, t, w, h);
-        p.Picture = picture(pic);
-        p.Visible = false;  // only holds a picture for other controls
-    };
-    auto label = [this](Label& l, float x, float y, float w, float h, const char* caption,
-                        Color back, Color fore, ormal::Font f) -> Label& {
-        place(l, x, y, w, h);
-        l.Caption = caption;
-        l.BackColor = back;
-        l.ForeColor = fore;
-        l.Font = f;
-        return l;
-    };
     auto holding = [&](Label& l, float top) {
         label(l, 1320, top, 105, 540, "", 0xFFC080, 0x404040, corsiva(21.75)).AutoSize = true;
     };
-    auto image = [this](Image& i, float l, float t, float w, float h, const char* pic) {
-        place(i, l, t, w, h);
-        if (pic) i.Picture = picture(pic);
-    };
 
-    button(Command3, 7080, 8520, 855, 855, "planet/arrow_attack");
-    button(Command2, 6240, 8520, 855, 855, "planet/arrow_trade");
+    pictureButton(*this, Command3, 7080, 8520, 855, 855, "planet/arrow_attack");
+    pictureButton(*this, Command2, 6240, 8520, 855, 855, "planet/arrow_trade");
     store(Picture11, 14760, 1320, 375, 495, "planet/preview_trade");
     store(Picture10, 14760, 360, 375, 615, "planet/preview_fortress");
-    button(Command1, 13200, 10080, 615, 735, "planet/leave");
+    pictureButton(*this, Command1, 13200, 10080, 615, 735, "planet/leave");
     store(Picture9, 14280, 1080, 375, 615, "planet/surface_miranda");
     store(Picture8, 13800, 1080, 375, 615, "planet/surface_filiy");
     store(Picture7, 13320, 1080, 375, 615, "planet/surface_shekarama");
@@ -61,15 +38,15 @@ Form3::Form3(ormal::Application& app) : Screen(app, "Form3") {
     holding(Label6, 2640);
     holding(Label5, 1680);
     holding(Label4, 480);
-    image(Image12, 240, 3600, 930, 915, "icons/gold");
-    image(Image11, 240, 2520, 930, 930, "icons/goods");
-    image(Image10, 240, 1440, 885, 915, "icons/food");
-    image(Image9, 240, 360, 945, 930, "icons/cannon");
+    image(*this, Image12, 240, 3600, 930, 915, "icons/gold");
+    image(*this, Image11, 240, 2520, 930, 930, "icons/goods");
+    image(*this, Image10, 240, 1440, 885, 915, "icons/food");
+    image(*this, Image9, 240, 360, 945, 930, "icons/cannon");
     label(Label3, 1560, 6360, 135, 645, "", 0x804000, 0xFFE0C0, corsiva(26.25)).AutoSize = true;
     label(Label2, 1080, 6360, 375, 735, "X", 0x804000, 0xFFE0C0,
           font("MS Reference Sans Serif", 26.25, true));
-    image(Image4, 360, 6000, 600, 1290, "icons/sailor");
-    image(Image3, 11040, 480, 2055, 1575, nullptr);  // the preview, empty until a hover
+    image(*this, Image4, 360, 6000, 600, 1290, "icons/sailor");
+    image(*this, Image3, 11040, 480, 2055, 1575, nullptr);  // the preview, empty until a hover
     label(Label1, 11040, 3360, 90, 420, "", 0x804000, 0xFFFF80, corsiva(18)).AutoSize = true;
 
     Command1.Click = [this] { Command1_Click(); };
