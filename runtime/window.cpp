@@ -222,7 +222,15 @@ bool Window::open(std::string& error) {
     Impl& m = *impl_;
     // Without this SDL presents the window surface through OpenGL, at many times the cost.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) return error = SDL_GetError(), false;
+    // A real display only: SDL would otherwise fall back to its invisible offscreen driver
+    // when the display does not answer at once.
+    if (!std::getenv("SDL_VIDEODRIVER")) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11,wayland");
+    // A display that is busy accepting other clients can refuse a first connection; try
+    // again for a moment before giving up.
+    for (int attempt = 0; SDL_Init(SDL_INIT_VIDEO) != 0; ++attempt) {
+        if (attempt == 20) return error = SDL_GetError(), false;
+        SDL_Delay(100);
+    }
     m.sdlUp = true;
 
     int w = kDesignWidth, h = kDesignHeight;
