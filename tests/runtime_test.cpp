@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 #include "app.h"
 #include "convert.h"
 #include "headless.h"
+#include "picture.h"
 
 using namespace ormal;
 
@@ -298,4 +300,38 @@ TEST_F(RuntimeFixture, KeysActAsClicksOnlyOnUsableButtonsOfTheFrontForm) {
     form.Enabled = false;
     EXPECT_FALSE(app.key(Key::Keypad5));
     EXPECT_EQ(count("Button.Click"), 1);
+}
+
+TEST(PictureDecoding, DamagedBitmapsAreRefusedWithAReason) {
+    // A valid 2 x 1 BMP, then variations of it.
+    std::vector<unsigned char> good = {
+        'B', 'M', 62, 0, 0, 0, 0, 0,  0, 0, 54, 0, 0,    0,    40,   0,    0,    0,    2, 0, 0,
+        0,   1,   0,  0, 0, 1, 0, 24, 0, 0, 0,  0, 0,    8,    0,    0,    0,    0,    0, 0, 0,
+        0,   0,   0,  0, 0, 0, 0, 0,  0, 0, 0,  0, 0x00, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0, 0};
+    Pixels pixels;
+    std::string error;
+    ASSERT_TRUE(decodeBmp(good, pixels, error)) << error;
+    EXPECT_EQ(pixels.width, 2);
+    EXPECT_EQ(pixels.at(0, 0), 0xFF0000u);
+    EXPECT_EQ(pixels.at(1, 0), 0x0000FFu);
+    struct Case {
+        const char* what;
+        std::function<void(std::vector<unsigned char>&)> spoil;
+    };
+    const Case cases[] = {
+        {"not a BMP", [](auto& b) { b[0] = 'X'; }}, {"32-bit", [](auto& b) { b[28] = 32; }},
+        {"compressed", [](auto& b) { b[30] = 1; }}, {"truncated", [](auto& b) { b.resize(56); }},
+        {"huge", [](auto& b) { b[21] = 0x7F; }},    {"empty", [](auto& b) { b.clear(); }},
+    };
+    for (const Case& c : cases) {
+        std::vector<unsigned char> bad = good;
+        c.spoil(bad);
+        error.clear();
+        EXPECT_FALSE(decodeBmp(bad, pixels, error)) << c.what;
+        EXPECT_FALSE(error.empty()) << c.what;
+    }
+    // A picture that is not built in still gives something to draw.
+    Picture missing = Picture::named("no/such/picture");
+    ASSERT_FALSE(missing.empty());
+    EXPECT_EQ(missing.data()->pixels.width, 32);
 }

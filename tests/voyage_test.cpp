@@ -492,3 +492,20 @@ TEST_F(Voyage, PlanetScreenHintsAndPreviews) {
     EXPECT_FALSE(p.Image3.Visible);
     EXPECT_FALSE(host.click(p.Command3));
 }
+
+TEST_F(Voyage, KeysStandForTheirButtonsOnly) {
+    using ormal::Key;
+    EXPECT_TRUE(app.key(Key::Keypad8));  // up
+    host.advance(15.625);
+    EXPECT_EQ(map.Shape1.Top, 5155);
+    EXPECT_FALSE(app.key(Key::Enter));    // the dock button is not lit yet
+    EXPECT_TRUE(app.key(Key::Keypad5));   // stop: still on "Земля"
+    EXPECT_FALSE(app.key(Key::Keypad4));  // the pad is locked
+    EXPECT_TRUE(app.key(Key::Enter));     // dock
+    EXPECT_EQ(app.front(), &planet());
+    EXPECT_FALSE(app.key(Key::Keypad5));  // the map screen is not in front
+    host.click(planet().Command1);
+    host.click(map.Command12);  // the menu: the map screen takes no input
+    EXPECT_FALSE(app.key(Key::Keypad8));
+    EXPECT_FALSE(map.Timer1.Enabled);
+}
