@@ -124,24 +124,32 @@ void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) 
     cairo_close_path(cr);
 }
 
-// A bevel of 'width' pixels inside (0,0,w,h): raised when 'raised', sunken otherwise.
+// Straight one-pixel edges are filled, not stroked: filling a rectangle costs cairo far less
+// than stroking a path, and the star map's border is repainted whenever a marker moves.
+void edge(cairo_t* cr, double x, double y, double w, double h) {
+    cairo_rectangle(cr, x, y, w, h);
+    cairo_fill(cr);
+}
+
+// The top and left edges of a frame 'inset' pixels inside (0,0,w,h) in one colour, the
+// bottom and right ones in another.
+void frameEdges(cairo_t* cr, double inset, double w, double h, Color topLeft, Color bottomRight,
+                double alpha = 1.0) {
+    double i = inset;
+    setColor(cr, topLeft, alpha);
+    edge(cr, i, i, w - 2 * i, 1);
+    edge(cr, i, i + 1, 1, h - 2 * i - 1);
+    setColor(cr, bottomRight, alpha);
+    edge(cr, i, h - i - 1, w - 2 * i, 1);
+    edge(cr, w - i - 1, i, 1, h - 2 * i - 1);
+}
+
+// A bevel of two pixels inside (0,0,w,h): raised when 'raised', sunken otherwise.
 void bevel(cairo_t* cr, double w, double h, bool raised, Color face) {
     Color light = raised ? shade(face, 1.45) | 0x303030 : shade(face, 0.45);
     Color dark = raised ? shade(face, 0.45) : shade(face, 1.45) | 0x303030;
-    cairo_set_line_width(cr, 1.0);
-    for (int i = 0; i < 2; ++i) {
-        double o = i + 0.5;
-        setColor(cr, light, i == 0 ? 1.0 : 0.6);
-        cairo_move_to(cr, o, h - o);
-        cairo_line_to(cr, o, o);
-        cairo_line_to(cr, w - o, o);
-        cairo_stroke(cr);
-        setColor(cr, dark, i == 0 ? 1.0 : 0.6);
-        cairo_move_to(cr, w - o, o);
-        cairo_line_to(cr, w - o, h - o);
-        cairo_line_to(cr, o, h - o);
-        cairo_stroke(cr);
-    }
+    frameEdges(cr, 0, w, h, light, dark);
+    frameEdges(cr, 1, w, h, light, dark, 0.6);
 }
 
 }  // namespace
@@ -619,12 +627,9 @@ void Renderer::State::drawButton(cairo_t* cr, const CommandButton& b) {
     bevel(cr, w, h, !b.pressed, b.BackColor);
     if (!b.pressed) {
         // A dark outer edge, as desktop buttons have.
-        cairo_set_line_width(cr, 1.0);
         setColor(cr, 0x202020, 0.8);
-        cairo_move_to(cr, w - 0.5, 0);
-        cairo_line_to(cr, w - 0.5, h - 0.5);
-        cairo_line_to(cr, 0, h - 0.5);
-        cairo_stroke(cr);
+        edge(cr, w - 1, 0, 1, h);
+        edge(cr, 0, h - 1, w - 1, 1);
     }
 }
 
@@ -707,10 +712,17 @@ void Renderer::State::drawControl(cairo_t* cr, const Control& c) {
         case Kind::Line: {
             auto& l = static_cast<const Line&>(c);
             setColor(cr, l.BorderColor);
-            cairo_set_line_width(cr, 1.0);
-            cairo_move_to(cr, l.X1 / kTwipsPerPixel + 0.5, l.Y1 / kTwipsPerPixel + 0.5);
-            cairo_line_to(cr, l.X2 / kTwipsPerPixel + 0.5, l.Y2 / kTwipsPerPixel + 0.5);
-            cairo_stroke(cr);
+            double x1 = l.X1 / kTwipsPerPixel, y1 = l.Y1 / kTwipsPerPixel;
+            double x2 = l.X2 / kTwipsPerPixel, y2 = l.Y2 / kTwipsPerPixel;
+            if (x1 == x2 || y1 == y2) {
+                edge(cr, std::min(x1, x2), std::min(y1, y2), std::fabs(x2 - x1) + 1,
+                     std::fabs(y2 - y1) + 1);
+            } else {
+                cairo_set_line_width(cr, 1.0);
+                cairo_move_to(cr, x1 + 0.5, y1 + 0.5);
+                cairo_line_to(cr, x2 + 0.5, y2 + 0.5);
+                cairo_stroke(cr);
+            }
             break;
         }
         case Kind::PictureBox: {
@@ -724,18 +736,7 @@ void Renderer::State::drawControl(cairo_t* cr, const Control& c) {
             cairo_clip(cr);
             drawPicture(cr, p.Picture, in, in, false);
             cairo_restore(cr);
-            // A thin sunken border.
-            cairo_set_line_width(cr, 1.0);
-            setColor(cr, 0x404040);
-            cairo_move_to(cr, 0.5, h);
-            cairo_line_to(cr, 0.5, 0.5);
-            cairo_line_to(cr, w, 0.5);
-            cairo_stroke(cr);
-            setColor(cr, 0xF0F0F0);
-            cairo_move_to(cr, w - 0.5, 0);
-            cairo_line_to(cr, w - 0.5, h - 0.5);
-            cairo_line_to(cr, 0, h - 0.5);
-            cairo_stroke(cr);
+            frameEdges(cr, 0, w, h, 0x404040, 0xF0F0F0);  // a thin sunken border
             break;
         }
         case Kind::Frame: {
@@ -751,13 +752,13 @@ void Renderer::State::drawControl(cairo_t* cr, const Control& c) {
             }
             double top = std::floor(th / 2) + 0.5;
             // Etched: a dark line with a light one beside it.
-            cairo_set_line_width(cr, 1.0);
-            setColor(cr, shade(f.BackColor, 0.55));
-            cairo_rectangle(cr, 0.5, top, w - 2, h - top - 1.5);
-            cairo_stroke(cr);
-            setColor(cr, shade(f.BackColor, 1.5) | 0x202020);
-            cairo_rectangle(cr, 1.5, top + 1, w - 2, h - top - 1.5);
-            cairo_stroke(cr);
+            Color dark = shade(f.BackColor, 0.55), light = shade(f.BackColor, 1.5) | 0x202020;
+            cairo_save(cr);
+            cairo_translate(cr, 0, std::floor(top));
+            double fh = h - std::floor(top);
+            frameEdges(cr, 1, w, fh, light, light);
+            frameEdges(cr, 0, w - 1, fh - 1, dark, dark);
+            cairo_restore(cr);
             if (layout) {
                 setColor(cr, f.BackColor);
                 cairo_rectangle(cr, 6, 0, tw + 4, th);
