@@ -25,4 +25,24 @@ for y in $(seq 320 368); do
 done
 [ -n "$found" ] || { echo "the ship is not above its start"; exit 1; }
 echo "ship moved up to y=$found"
+
+# A window half the size shows the whole screen at half scale, and clicks land through the
+# same scale: the down arrow at half its coordinates moves the ship back down.
+xdotool windowsize "$GAME_WIN" 512 384
+sleep 0.5
+shot "$out/half.png"
+[ "$(pixel "$out/half.png" 2 380)" = "#FFC080" ] || { echo "not scaled to the window"; exit 1; }
+[ "$(pixel "$out/half.png" 600 380)" = "#000000" ] || { echo "drawn outside the window"; exit 1; }
+click $((MAP_DOWN[0] / 2)) $((MAP_DOWN[1] / 2))
+sleep 1
+click $((MAP_STOP[0] / 2)) $((MAP_STOP[1] / 2))
+xdotool windowsize "$GAME_WIN" 1024 768
+sleep 0.5
+shot "$out/back.png"
+below=""
+for y in $(seq "$found" 420); do
+    if [ "$(pixel "$out/back.png" 253 "$y")" = "#FF0000" ]; then below=$y; break; fi
+done
+[ -n "$below" ] && [ "$below" -gt "$found" ] || { echo "the click through the scale missed"; exit 1; }
+echo "ship moved down to y=$below through the half-size window"
 kill "$GAME_PID"
