@@ -64,6 +64,14 @@ class Screen : public ormal::Form {
     double Rnd() { return app().Rnd(); }
 
     static ormal::Picture picture(const char* name) { return ormal::Picture::named(name); }
+    // A smaller window over the screens: raised border and shadow, client area on the desktop.
+    void framedAt(float left, float top, float width, float height) {
+        Framed = true;
+        Left = left;
+        Top = top;
+        Width = width;
+        Height = height;
+    }
     // Layout rows the screens share; each places the control and gives it its looks.
     Label& label(Label& l, float x, float y, float w, float h, const char* caption, Color back,
                  Color fore, ormal::Font f);

@@ -1,9 +1,7 @@
 // battle_test.cpp: the fortress: entering it from the planet screen, the dice duel, the
 // outcome window and its "Ok", the fragment of "Пардонолия", and the screen as drawn.
-#include <cairo.h>
 
 #include <cmath>
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -447,25 +445,18 @@ TEST_F(Battle, DrawnAsLaidOut) {
     enter(1);
     attack();
     roll(6, 1, 235);
-    std::filesystem::create_directories(ORMAL_TEST_OUTPUT);
-    cairo_surface_t* s = ormal::renderToImage(app, renderer);
-    cairo_surface_write_to_png(s, ORMAL_TEST_OUTPUT "/battle-screen.png");
-    auto pixel = [&](int x, int y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(s) +
-                                                     y * cairo_image_surface_get_stride(s));
-        return row[x] & 0xFFFFFF;
-    };
-    EXPECT_EQ(pixel(2, 700), 0xFFC080u);    // the screen's background
-    EXPECT_EQ(pixel(100, 300), 0xFFFFC0u);  // inside the player panel
-    // The die boxes show their faces, not the empty box colour.
-    EXPECT_NE(pixel(1800 / 15 + 32, 2280 / 15 + 32), 0xA59554u);
-    EXPECT_NE(pixel(8520 / 15 + 32, 2280 / 15 + 32), 0xA59554u);
-    cairo_surface_destroy(s);
-
+    {
+        testing_support::Snapshot shot(app, renderer);
+        shot.save("battle-screen");
+        EXPECT_EQ(shot.pixel(2, 700), 0xFFC080u);    // the screen's background
+        EXPECT_EQ(shot.pixel(100, 300), 0xFFFFC0u);  // inside the player panel
+        // The die boxes show their faces, not the empty box colour.
+        EXPECT_NE(shot.pixel(1800 / 15 + 32, 2280 / 15 + 32), 0xA59554u);
+        EXPECT_NE(shot.pixel(8520 / 15 + 32, 2280 / 15 + 32), 0xA59554u);
+    }
     massacre();  // 60 + 20 against 10 + 31: won
     ASSERT_EQ(app.front(), &window());
-    s = ormal::renderToImage(app, renderer);
-    cairo_surface_write_to_png(s, ORMAL_TEST_OUTPUT "/battle-outcome.png");
-    EXPECT_EQ(pixel((2130 + 200) / 15, (1950 + 5000) / 15), 0xFFE0C0u);  // the window
-    cairo_surface_destroy(s);
+    testing_support::Snapshot shot(app, renderer);
+    shot.save("battle-outcome");
+    EXPECT_EQ(shot.pixel((2130 + 200) / 15, (1950 + 5000) / 15), 0xFFE0C0u);  // the window
 }

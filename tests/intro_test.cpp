@@ -1,8 +1,6 @@
 // intro_test.cpp: the intro screen: the story pages turned forward one at a time, the start
 // button and the map screen it opens, and the pages as drawn.
-#include <cairo.h>
 
-#include <filesystem>
 #include <string>
 
 #include "fixture.h"
@@ -43,12 +41,6 @@ struct IntroScreen : GameFixture {
         for (int n = 1; n <= 9; ++n) ASSERT_TRUE(host.click(*button(n))) << n;
     }
 };
-
-std::uint32_t pixel(cairo_surface_t* s, int x, int y) {
-    auto* row = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(s) +
-                                                 y * cairo_image_surface_get_stride(s));
-    return row[x] & 0xFFFFFF;
-}
 
 }  // namespace
 
@@ -146,34 +138,32 @@ TEST_F(IntroScreen, StartOpensTheMapOnceAndNeverResetsIt) {
 }
 
 TEST_F(IntroScreen, TheSecondPageLeavesNothingOfTheFirst) {
-    std::filesystem::create_directories(ORMAL_TEST_OUTPUT);
     // Page 1 is 720 x 536 pixels, page 2 615 x 461: whether anything shows in the part of
     // page 1 that page 2 does not cover, above the strip of buttons.
-    auto beyondPage2 = [](cairo_surface_t* s) {
+    auto beyondPage2 = [](const testing_support::Snapshot& shot) {
         for (int y = 0; y < 515; ++y)
             for (int x = 0; x < 720; ++x)
-                if ((x >= 615 || y >= 461) && pixel(s, x, y) != 0) return true;
+                if ((x >= 615 || y >= 461) && shot.pixel(x, y) != 0) return true;
         return false;
     };
-    cairo_surface_t* s = ormal::renderToImage(app, renderer);
-    EXPECT_EQ(pixel(s, 650, 500), 0x000000u);  // black before any page
-    EXPECT_EQ(pixel(s, 300, 200), 0x000000u);
+    testing_support::Snapshot shot(app, renderer);
+    EXPECT_EQ(shot.pixel(650, 500), 0x000000u);  // black before any page
+    EXPECT_EQ(shot.pixel(300, 200), 0x000000u);
 
     host.click(intro.Command1);
-    renderer.render(app, s, ormal::Viewport{});
-    cairo_surface_write_to_png(s, ORMAL_TEST_OUTPUT "/intro-page1.png");
-    ASSERT_TRUE(beyondPage2(s));
+    shot.update();
+    shot.save("intro-page1");
+    ASSERT_TRUE(beyondPage2(shot));
 
     // Drawn over the same surface, as the window does: only what changed is repainted.
     host.click(intro.Command2);
-    renderer.render(app, s, ormal::Viewport{});
-    cairo_surface_write_to_png(s, ORMAL_TEST_OUTPUT "/intro-page2.png");
-    EXPECT_EQ(pixel(s, 650, 500), 0x000000u);
-    EXPECT_FALSE(beyondPage2(s));
+    shot.update();
+    shot.save("intro-page2");
+    EXPECT_EQ(shot.pixel(650, 500), 0x000000u);
+    EXPECT_FALSE(beyondPage2(shot));
     // Page 2 itself is there.
     bool page2 = false;
     for (int y = 0; y < 461 && !page2; y += 7)
-        for (int x = 0; x < 615 && !page2; x += 7) page2 = pixel(s, x, y) != 0;
+        for (int x = 0; x < 615 && !page2; x += 7) page2 = shot.pixel(x, y) != 0;
     EXPECT_TRUE(page2);
-    cairo_surface_destroy(s);
 }

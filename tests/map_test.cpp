@@ -1,9 +1,6 @@
 // map_test.cpp: the map screen: its start state, the direction pad and ship movement, and
 // the screen as drawn.
-#include <cairo.h>
-
 #include <cmath>
-#include <filesystem>
 
 #include "fixture.h"
 #include "map/form2.h"
@@ -99,26 +96,19 @@ TEST_F(MapScreen, FireDoesNothing) {
 }
 
 TEST_F(MapScreen, DrawnAsLaidOut) {
-    cairo_surface_t* s = ormal::renderToImage(app, renderer);
-    std::filesystem::create_directories(ORMAL_TEST_OUTPUT);
-    cairo_surface_write_to_png(s, ORMAL_TEST_OUTPUT "/map-screen.png");
-    auto pixel = [&](int x, int y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(s) +
-                                                     y * cairo_image_surface_get_stride(s));
-        return row[x] & 0xFFFFFF;
-    };
-    EXPECT_EQ(pixel(2, 2), 0xFFC080u);  // the screen's background
+    testing_support::Snapshot shot(app, renderer);
+    shot.save("map-screen");
+    EXPECT_EQ(shot.pixel(2, 2), 0xFFC080u);  // the screen's background
     // The ship marker: red inside, where its Left and Top put it in the star map's interior.
     int x = (240 + 15 + 3480) / 15 + 4, y = (360 + 15 + 5160) / 15 + 4;
-    EXPECT_EQ(pixel(x, y), 0xFF0000u);
+    EXPECT_EQ(shot.pixel(x, y), 0xFF0000u);
     // Moved one pixel's worth up and drawn again: only the marker's few pixels change.
     host.click(map.Command1);
     host.advance(15.625 * 3);
-    auto damage = renderer.render(app, s, ormal::Viewport{});
+    auto damage = shot.update();
     int area = 0;
     for (auto& d : damage) area += d.w * d.h;
     EXPECT_GT(area, 0);
     EXPECT_LT(area, 400);
-    EXPECT_EQ(pixel(x, y - 1), 0xFF0000u);
-    cairo_surface_destroy(s);
+    EXPECT_EQ(shot.pixel(x, y - 1), 0xFF0000u);
 }

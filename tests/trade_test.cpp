@@ -1,9 +1,7 @@
 // trade_test.cpp: the trade centre, played through its buttons: the entry on each planet,
 // buying and selling, crew, repair, the map fragments, the hint, the return, and a whole stay
 // from docking to leaving.
-#include <cairo.h>
 
-#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -572,17 +570,10 @@ TEST_F(TradeCentre, DrawnAsLaidOut) {
     dock("Пасим");
     enter({0.5, 0.5, 0.5, 0.5});
     ASSERT_TRUE(host.click(trade().Command11));
-    cairo_surface_t* s = ormal::renderToImage(app, renderer);
-    std::filesystem::create_directories(ORMAL_TEST_OUTPUT);
-    cairo_surface_write_to_png(s, ORMAL_TEST_OUTPUT "/trade-screen.png");
-    auto pixel = [&](int x, int y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(s) +
-                                                     y * cairo_image_surface_get_stride(s));
-        return row[x] & 0xFFFFFF;
-    };
-    EXPECT_EQ(pixel(1020, 760), 0x804000u);             // the screen's background
-    EXPECT_EQ(pixel(8700 / 15, 7400 / 15), 0xFFC080u);  // the trading table, under its rows
-    cairo_surface_destroy(s);
+    testing_support::Snapshot shot(app, renderer);
+    shot.save("trade-screen");
+    EXPECT_EQ(shot.pixel(1020, 760), 0x804000u);             // the screen's background
+    EXPECT_EQ(shot.pixel(8700 / 15, 7400 / 15), 0xFFC080u);  // the trading table, under its rows
 }
 
 }  // namespace

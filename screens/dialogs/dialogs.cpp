@@ -6,34 +6,13 @@
 
 namespace game {
 
-namespace {
-
-void dialogButton(CommandButton& b, const char* caption, Color back) {
-    b.Caption = caption;
-    b.BackColor = back;
-    b.Font = corsiva(21.75);
-    b.Graphical = true;
-}
-
-}  // namespace
-
 Form5::Form5(ormal::Application& app) : Screen(app, "Form5") {
     Caption = "Form5";
     BackColor = 0x004000;
-    Framed = true;
-    Left = 5415;
-    Top = 2340;
-    Width = 4680;
-    Height = 6255;
-    place(Command2, 720, 3600, 3375, 615);
-    dialogButton(Command2, "Выход", 0x80FF80);
-    place(Command1, 720, 1440, 3375, 735);
-    dialogButton(Command1, "Вернуться в игру", 0x80FF80);
-    place(Label1, 1680, 360, 1095, 615);
-    Label1.Caption = "Меню";
-    Label1.BackColor = 0x004000;
-    Label1.ForeColor = 0x80FF80;
-    Label1.Font = corsiva(20.25);
+    framedAt(5415, 2340, 4680, 6255);
+    button(Command2, 720, 3600, 3375, 615, "Выход", 0x80FF80, corsiva(21.75));
+    button(Command1, 720, 1440, 3375, 735, "Вернуться в игру", 0x80FF80, corsiva(21.75));
+    label(Label1, 1680, 360, 1095, 615, "Меню", 0x004000, 0x80FF80, corsiva(20.25));
     Command1.Click = [this] { Command1_Click(); };
     Command2.Click = [this] { Command2_Click(); };
 }
@@ -51,20 +30,11 @@ void Form5::Command2_Click() {
 Form4::Form4(ormal::Application& app) : Screen(app, "Form4") {
     Caption = "Form4";
     BackColor = 0x404040;
-    Framed = true;
-    Left = 3810;
-    Top = 3795;
-    Width = 8175;
-    Height = 3285;
-    place(Command2, 4560, 2040, 1455, 615);
-    dialogButton(Command2, "НЕТ", 0x808080);
-    place(Command1, 2160, 2040, 1455, 615);
-    dialogButton(Command1, "ДА", 0x808080);
-    place(Label1, 1320, 120, 5775, 1335);
-    Label1.Caption = "Вы действительно хотите сдаться и уйти?";
-    Label1.BackColor = 0x404040;
-    Label1.ForeColor = 0xFFFFFF;
-    Label1.Font = corsiva(26.25);
+    framedAt(3810, 3795, 8175, 3285);
+    button(Command2, 4560, 2040, 1455, 615, "НЕТ", 0x808080, corsiva(21.75));
+    button(Command1, 2160, 2040, 1455, 615, "ДА", 0x808080, corsiva(21.75));
+    label(Label1, 1320, 120, 5775, 1335, "Вы действительно хотите сдаться и уйти?", 0x404040,
+          0xFFFFFF, corsiva(26.25));
     Command1.Click = [this] { Command1_Click(); };
     Command2.Click = [this] { Command2_Click(); };
 }

@@ -16,8 +16,10 @@ void Form2::layout() {
         pictureButton(in, b, l, t, 615, 615, pic).Keys = {key};
         return b;
     };
-    auto marker = [this](Shape& s, float l, float t, Color fill, Color border) {
-        place(Picture1, s, l, t, 135, 135);
+    // A ship's dot: on the star map, and the same dots in the legend.
+    auto marker = [this](ormal::Container& in, Shape& s, float l, float t, Color fill,
+                         Color border) {
+        place(in, s, l, t, 135, 135);
         s.Type = ShapeKind::Oval;
         s.FillColor = fill;
         s.BorderColor = border;
@@ -28,10 +30,10 @@ void Form2::layout() {
 
     place(Picture1, 240, 360, 7335, 6375);
     Picture1.Picture = picture("map/starmap");
-    marker(Shape4, 3360, 2880, 0x0000FF, 0xFF0000);
-    marker(Shape3, 1800, 3480, 0x0000FF, 0xFF0000);
-    marker(Shape2, 720, 1440, 0x0000FF, 0xFF0000);
-    marker(Shape1, 3480, 5160, 0xFF0000, 0xFFFF00);
+    marker(Picture1, Shape4, 3360, 2880, 0x0000FF, 0xFF0000);
+    marker(Picture1, Shape3, 1800, 3480, 0x0000FF, 0xFF0000);
+    marker(Picture1, Shape2, 720, 1440, 0x0000FF, 0xFF0000);
+    marker(Picture1, Shape1, 3480, 5160, 0xFF0000, 0xFFFF00);
     image(Picture1, Image1, 360, 960, 975, 1095, nullptr);
     image(Picture1, Image2, 1560, 3360, 495, 375, nullptr);
     image(Picture1, Image3, 2520, 4200, 255, 255, nullptr);
@@ -95,14 +97,8 @@ void Form2::layout() {
     panel(Shape9, 7560, 3120, 4695, 4695, 0x804000);
     label(Label4, 840, 7440, 1815, 375, "Враж. корабли", 0xFFE0C0, 0x804000, corsiva(14.25));
     label(Label3, 840, 6840, 1815, 375, "Ваш корабль", 0xFFE0C0, 0x804000, corsiva(14.25));
-    place(Shape7, 600, 7560, 135, 135);
-    Shape7.Type = ShapeKind::Oval;
-    Shape7.FillColor = 0x0000FF;
-    Shape7.BorderColor = 0xFF0000;
-    place(Shape6, 600, 6960, 135, 135);
-    Shape6.Type = ShapeKind::Oval;
-    Shape6.FillColor = 0xFF0000;
-    Shape6.BorderColor = 0xFFFF00;
+    marker(*this, Shape7, 600, 7560, 0x0000FF, 0xFF0000);
+    marker(*this, Shape6, 600, 6960, 0xFF0000, 0xFFFF00);
     panel(Shape8, 480, 6720, 2295, 1215, 0x804000);
     label(Label2, 7680, 1200, 1845, 1020, "Название планеты", 0xFFE0C0, 0x804000, corsiva(21.75));
     label(Label1, 7680, 2280, 165, 420, "", 0x804000, 0xFFFFC0, corsiva(18)).AutoSize = true;
