@@ -13,6 +13,8 @@
 #include <cstring>
 #include <map>
 
+#include "handles.h"
+
 namespace ormal {
 
 namespace {
@@ -91,27 +93,20 @@ cairo_font_options_t* textOptions() {
     return options;
 }
 
-PangoLayout* makeLayout(cairo_t* cr, const Font& font, const std::string& text) {
-    PangoLayout* layout = pango_cairo_create_layout(cr);
-    pango_cairo_context_set_font_options(pango_layout_get_context(layout), textOptions());
-    PangoFontDescription* desc = pango_font_description_new();
-    pango_font_description_set_family(desc, Renderer::family(font.Name).c_str());
-    pango_font_description_set_weight(desc, font.Bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
-    pango_font_description_set_style(desc, font.Italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
-    // Points at 96 dpi, in design pixels.
-    pango_font_description_set_absolute_size(desc, font.Size * 96.0 / 72.0 * PANGO_SCALE);
-    pango_layout_set_font_description(layout, desc);
-    pango_font_description_free(desc);
-    pango_layout_context_changed(layout);
-    pango_layout_set_text(layout, text.c_str(), static_cast<int>(text.size()));
-    return layout;
-}
-
-void layoutSize(PangoLayout* layout, double& w, double& h) {
-    int pw, ph;
-    pango_layout_get_size(layout, &pw, &ph);
-    w = static_cast<double>(pw) / PANGO_SCALE;
-    h = static_cast<double>(ph) / PANGO_SCALE;
+// Clips to the whole target pixels nearest to a rectangle of the current user space: text
+// and pictures then come out the same however much of them a repaint covers, and the edges
+// of labels and pictures stay crisp at any scale.
+void clipPixels(cairo_t* cr, double x, double y, double w, double h) {
+    double x0 = x, y0 = y, x1 = x + w, y1 = y + h;
+    cairo_user_to_device(cr, &x0, &y0);
+    cairo_user_to_device(cr, &x1, &y1);
+    cairo_matrix_t user;
+    cairo_get_matrix(cr, &user);
+    cairo_identity_matrix(cr);
+    x0 = std::round(x0), y0 = std::round(y0), x1 = std::round(x1), y1 = std::round(y1);
+    cairo_rectangle(cr, x0, y0, std::max(0.0, x1 - x0), std::max(0.0, y1 - y0));
+    cairo_set_matrix(cr, &user);
+    cairo_clip(cr);
 }
 
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
@@ -190,39 +185,91 @@ struct Renderer::Item {
         : what(w), id(i), form(f), control(c) {}
 };
 
+// How a control wants its text: the box it has, in design pixels, and how the text sits in it.
+struct TextBox {
+    double w = 0, h = 0;
+    double pad = 0;        // design pixels kept free of ink along every edge
+    bool wrap = false;     // words wrap within the width
+    bool centred = false;  // horizontally
+    bool middle = false;   // vertically
+    bool fit = false;      // a smaller size of the font where the text would not fit
+};
+
+// Text laid out in target pixels, and where its origin goes relative to the box's top left.
+struct PlacedText {
+    GObject<PangoLayout> layout;
+    double x = 0, y = 0;   // whole target pixels
+    PangoRectangle ink{};  // target pixels, relative to the box's top left
+};
+
 struct Renderer::State {
-    cairo_surface_t* measureSurface = nullptr;
-    cairo_t* measureCr = nullptr;
+    CairoSurface measureSurface;
+    CairoContext measureCr;
     std::unordered_map<std::string, std::pair<double, double>> measured;
-    std::unordered_map<const PictureData*, cairo_surface_t*> bitmaps;
-    std::unordered_map<const PictureData*, cairo_surface_t*> greyed;
-    std::map<std::pair<const PictureData*, double>, cairo_surface_t*> vectors;
+    // Text is laid out through the renderer's own font map, so that the fonts it keeps for
+    // one scale can be dropped with it.
+    GObject<PangoFontMap> fontMap;
+    GObject<PangoContext> pango;
+    // Pictures as drawn at the current scale, each ready to copy pixel for pixel: drawing a
+    // picture through a scaling filter anew under every clip would not give the same pixels
+    // twice. Dropped when the scale changes; trimmed to what is on screen when large.
+    struct Scaled {
+        CairoSurface surface;
+        std::size_t bytes = 0;
+    };
+    std::map<std::pair<const PictureData*, bool>, Scaled> pictures;
+    std::size_t pictureBytes = 0;
+    double cachedScale = 0;
     std::vector<Item> last;
     const void* lastTarget = nullptr;
     Viewport lastViewport;
     const Application* app = nullptr;
     Viewport vp;
 
-    ~State() {
-        for (auto& [k, s] : bitmaps) cairo_surface_destroy(s);
-        for (auto& [k, s] : greyed) cairo_surface_destroy(s);
-        for (auto& [k, s] : vectors) cairo_surface_destroy(s);
-        if (measureCr) cairo_destroy(measureCr);
-        if (measureSurface) cairo_surface_destroy(measureSurface);
+    State() { resetFonts(); }
+    void resetFonts() {
+        pango.reset();
+        fontMap.reset(pango_cairo_font_map_new());
+        pango.reset(pango_font_map_create_context(fontMap.get()));
+        pango_cairo_context_set_font_options(pango.get(), textOptions());
     }
+    // Called before every frame: what was kept for another scale goes.
+    void useScale(double scale) {
+        if (scale == cachedScale) return;
+        cachedScale = scale;
+        pictures.clear();
+        pictureBytes = 0;
+        texts.clear();
+        textBytes = 0;
+        resetFonts();
+    }
+    void trimPictures(const std::vector<Item>& items);
 
     double dev(double twips) const { return twips / kTwipsPerPixel * vp.scale; }
     double snapX(double twips) const { return std::floor(vp.offsetX + dev(twips) + 0.5); }
     double snapY(double twips) const { return std::floor(vp.offsetY + dev(twips) + 0.5); }
-    PixelRect deviceRect(double x, double y, double w, double h) const {
-        double x0 = snapX(x), y0 = snapY(y), x1 = snapX(x + w), y1 = snapY(y + h);
-        return {static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1 - x0),
-                static_cast<int>(y1 - y0)};
+    // The target pixels that drawing from the snapped origin (ox, oy) can touch when it stays
+    // within design pixels [x0, x1) x [y0, y1) of that origin, antialiased edges included.
+    PixelRect touched(double ox, double oy, double x0, double y0, double x1, double y1) const {
+        int l = static_cast<int>(std::floor(ox + x0 * vp.scale));
+        int t = static_cast<int>(std::floor(oy + y0 * vp.scale));
+        int r = static_cast<int>(std::ceil(ox + x1 * vp.scale));
+        int b = static_cast<int>(std::ceil(oy + y1 * vp.scale));
+        return {l, t, r - l, b - t};
+    }
+    // The whole pixels inside design pixels [x0, x1) x [y0, y1) of the origin (ox, oy): where a
+    // container lets its children be seen.
+    PixelRect inside(double ox, double oy, double x0, double y0, double x1, double y1) const {
+        auto at = [&](double o, double v) {
+            return static_cast<int>(std::lround(o + v * vp.scale));
+        };
+        int l = at(ox, x0), t = at(oy, y0), r = at(ox, x1), b = at(oy, y1);
+        return {l, t, r - l, b - t};
     }
 
-    cairo_surface_t* bitmap(const PictureData* p);
-    cairo_surface_t* grey(const PictureData* p);
-    cairo_surface_t* vectorAt(const PictureData* p);
+    GObject<PangoLayout> textLayout(cairo_t* cr, const Font& font, const std::string& text,
+                                    double scale = 1);
+    cairo_surface_t* scaledPicture(const PictureData* p, bool greyed);
     void drawPicture(cairo_t* cr, const Picture& picture, double x, double y, bool greyed);
 
     // Listing what is to be seen, back to front.
@@ -234,107 +281,177 @@ struct Renderer::State {
     void drawControl(cairo_t* cr, const Control& control);
     void drawButton(cairo_t* cr, const CommandButton& b);
     void drawLabel(cairo_t* cr, const Label& l);
-    Font fitted(cairo_t* cr, const Font& font, const std::string& text, double w, double h);
-    void drawText(cairo_t* cr, const Font& font, const std::string& text, Color color, double w,
-                  double h, bool centred, bool wrap, bool middle);
+    // Text.
+    PlacedText placeText(cairo_t* cr, const Font& font, const std::string& text,
+                         const TextBox& box);
+    void drawText(cairo_t* cr, const Font& font, const std::string& text, Color color,
+                  const TextBox& box, double shift = 0);
+    struct TextImage {
+        CairoSurface surface;
+        int x = 0, y = 0;  // where its top left goes, from the box's top left, target pixels
+    };
+    const TextImage& textImage(const Font& font, const std::string& text, Color color,
+                               const TextBox& box);
+    std::unordered_map<std::string, TextImage> texts;
+    std::size_t textBytes = 0;
     void drawBox(cairo_t* cr, const MessageBox& box, Renderer& renderer);
 };
 
-cairo_surface_t* Renderer::State::bitmap(const PictureData* p) {
-    if (auto it = bitmaps.find(p); it != bitmaps.end()) return it->second;
-    const Pixels& px = p->pixels;
-    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, px.width, px.height);
-    cairo_surface_flush(s);
-    unsigned char* data = cairo_image_surface_get_data(s);
-    int stride = cairo_image_surface_get_stride(s);
-    for (int y = 0; y < px.height; ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::size_t>(y) * stride);
-        for (int x = 0; x < px.width; ++x) row[x] = px.at(x, y) | 0xFF000000u;
-    }
-    cairo_surface_mark_dirty(s);
-    bitmaps.emplace(p, s);
-    return s;
-}
+namespace {
 
-cairo_surface_t* Renderer::State::grey(const PictureData* p) {
-    if (auto it = greyed.find(p); it != greyed.end()) return it->second;
-    const Pixels& px = p->pixels;
-    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, px.width, px.height);
-    cairo_surface_flush(s);
-    unsigned char* data = cairo_image_surface_get_data(s);
-    int stride = cairo_image_surface_get_stride(s);
+// A bitmap's pixels as a cairo surface at its own size; washed-out grey when disabled.
+CairoSurface bitmapSurface(const Pixels& px, bool greyed) {
+    CairoSurface s(cairo_image_surface_create(CAIRO_FORMAT_RGB24, px.width, px.height));
+    cairo_surface_flush(s.get());
+    unsigned char* data = cairo_image_surface_get_data(s.get());
+    int stride = cairo_image_surface_get_stride(s.get());
     for (int y = 0; y < px.height; ++y) {
         auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::size_t>(y) * stride);
         for (int x = 0; x < px.width; ++x) {
             std::uint32_t c = px.at(x, y);
-            double lum = 0.3 * ((c >> 16) & 0xFF) + 0.59 * ((c >> 8) & 0xFF) + 0.11 * (c & 0xFF);
-            auto g = static_cast<std::uint32_t>(96 + lum * 0.5);  // washed out, as disabled
-            row[x] = 0xFF000000u | (g << 16) | (g << 8) | g;
+            if (greyed) {
+                double lum =
+                    0.3 * ((c >> 16) & 0xFF) + 0.59 * ((c >> 8) & 0xFF) + 0.11 * (c & 0xFF);
+                auto g = static_cast<std::uint32_t>(96 + lum * 0.5);
+                c = (g << 16) | (g << 8) | g;
+            }
+            row[x] = 0xFF000000u | c;
         }
     }
-    cairo_surface_mark_dirty(s);
-    greyed.emplace(p, s);
+    cairo_surface_mark_dirty(s.get());
     return s;
 }
 
-cairo_surface_t* Renderer::State::vectorAt(const PictureData* p) {
-    auto key = std::make_pair(p, vp.scale);
-    if (auto it = vectors.find(key); it != vectors.end()) return it->second;
-    double w = p->widthTwips / kTwipsPerPixel * vp.scale;
-    double h = p->heightTwips / kTwipsPerPixel * vp.scale;
-    cairo_surface_t* s =
-        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(1, static_cast<int>(std::ceil(w))),
-                                   std::max(1, static_cast<int>(std::ceil(h))));
-    GError* error = nullptr;
-    RsvgHandle* handle = rsvg_handle_new_from_data(p->bytes.data(), p->bytes.size(), &error);
+// A vector picture drawn by librsvg at a size in target pixels.
+CairoSurface vectorSurface(const PictureData& p, int width, int height) {
+    CairoSurface s(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
+    GError* raw = nullptr;
+    GObject<RsvgHandle> handle(rsvg_handle_new_from_data(p.bytes.data(), p.bytes.size(), &raw));
+    GErrorHandle error(raw);
+    raw = nullptr;
+    bool drawn = false;
     if (handle) {
-        cairo_t* cr = cairo_create(s);
-        RsvgRectangle viewport{0, 0, w, h};
-        if (!rsvg_handle_render_document(handle, cr, &viewport, &error)) {
-            std::fprintf(stderr, "ormal: picture %s: %s\n", p->name.c_str(),
-                         error ? error->message : "cannot draw");
-        }
-        cairo_destroy(cr);
-        g_object_unref(handle);
-    } else {
-        std::fprintf(stderr, "ormal: picture %s: %s\n", p->name.c_str(),
-                     error ? error->message : "cannot read");
+        CairoContext cr(cairo_create(s.get()));
+        RsvgRectangle viewport{0, 0, static_cast<double>(width), static_cast<double>(height)};
+        drawn = rsvg_handle_render_document(handle.get(), cr.get(), &viewport, &raw);
+        if (raw) error.reset(raw);
     }
-    if (error) g_error_free(error);
-    vectors.emplace(key, s);
+    if (!drawn)
+        std::fprintf(stderr, "ormal: picture %s: %s\n", p.name.c_str(),
+                     error ? error->message : "cannot draw");
     return s;
 }
 
-// Draws a picture with its top left at (x, y) in the current design-pixel space.
+}  // namespace
+
+cairo_surface_t* Renderer::State::scaledPicture(const PictureData* p, bool greyed) {
+    auto key = std::make_pair(p, greyed && !p->vector);
+    if (auto it = pictures.find(key); it != pictures.end()) return it->second.surface.get();
+    double pw = p->widthTwips / kTwipsPerPixel, ph = p->heightTwips / kTwipsPerPixel;
+    int w = std::max(1, static_cast<int>(std::lround(pw * vp.scale)));
+    int h = std::max(1, static_cast<int>(std::lround(ph * vp.scale)));
+    CairoSurface made;
+    if (p->vector) {
+        made = vectorSurface(*p, w, h);  // drawn at target resolution, sharp at any scale
+    } else {
+        CairoSurface own = bitmapSurface(p->pixels, greyed);
+        if (w == p->pixels.width && h == p->pixels.height) {
+            made = std::move(own);
+        } else {
+            made.reset(cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h));
+            CairoContext cr(cairo_create(made.get()));
+            cairo_scale(cr.get(), double(w) / p->pixels.width, double(h) / p->pixels.height);
+            cairo_set_source_surface(cr.get(), own.get(), 0, 0);
+            // Edges padded, so the border pixels keep their colour instead of fading out.
+            cairo_pattern_set_extend(cairo_get_source(cr.get()), CAIRO_EXTEND_PAD);
+            cairo_pattern_set_filter(cairo_get_source(cr.get()), CAIRO_FILTER_GOOD);
+            cairo_paint(cr.get());
+        }
+    }
+    std::size_t bytes = static_cast<std::size_t>(cairo_image_surface_get_stride(made.get())) * h;
+    pictureBytes += bytes;
+    auto& slot = pictures[key];
+    slot.surface = std::move(made);
+    slot.bytes = bytes;
+    return slot.surface.get();
+}
+
+// Once the cache grows large, keeps only the pictures of what is on screen now: an intro
+// page or a planet's surface seen once need not stay.
+void Renderer::State::trimPictures(const std::vector<Item>& items) {
+    constexpr std::size_t kBudget = 24u << 20;
+    if (pictureBytes <= kBudget) return;
+    std::unordered_map<const PictureData*, bool> seen;
+    for (const Item& item : items) {
+        const PictureData* p = nullptr;
+        if (item.form) p = item.form->Picture.data();
+        if (const Control* c = item.control) {
+            if (c->kind() == Kind::Image) p = static_cast<const Image*>(c)->Picture.data();
+            if (c->kind() == Kind::PictureBox)
+                p = static_cast<const PictureBox*>(c)->Picture.data();
+            if (c->kind() == Kind::CommandButton)
+                p = static_cast<const CommandButton*>(c)->Picture.data();
+        }
+        if (p) seen[p] = true;
+    }
+    for (auto it = pictures.begin(); it != pictures.end();) {
+        if (!seen.count(it->first.first)) {
+            pictureBytes -= it->second.bytes;
+            it = pictures.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+// Draws a picture with its top left at (x, y) in the current design-pixel space: copied
+// pixel for pixel from its scaled form, at the target pixel nearest to that point.
 void Renderer::State::drawPicture(cairo_t* cr, const Picture& picture, double x, double y,
                                   bool greyed) {
     const PictureData* p = picture.data();
     if (!p) return;
+    cairo_surface_t* s = scaledPicture(p, greyed);
+    double dx = x, dy = y;
+    cairo_user_to_device(cr, &dx, &dy);
+    dx = std::round(dx);
+    dy = std::round(dy);
     cairo_save(cr);
-    if (p->vector) {
-        // Drawn at target resolution so that it stays sharp at any scale.
-        cairo_translate(cr, x, y);
-        cairo_scale(cr, 1.0 / vp.scale, 1.0 / vp.scale);
-        cairo_set_source_surface(cr, vectorAt(p), 0, 0);
-        if (greyed) {
-            cairo_paint_with_alpha(cr, 0.4);
-        } else {
-            cairo_paint(cr);
-        }
+    cairo_identity_matrix(cr);
+    cairo_set_source_surface(cr, s, dx, dy);
+    cairo_rectangle(cr, dx, dy, cairo_image_surface_get_width(s),
+                    cairo_image_surface_get_height(s));
+    if (p->vector && greyed) {
+        cairo_clip(cr);
+        cairo_paint_with_alpha(cr, 0.4);
     } else {
-        cairo_set_source_surface(cr, greyed ? grey(p) : bitmap(p), x, y);
-        cairo_pattern_set_filter(cairo_get_source(cr), vp.scale == std::floor(vp.scale)
-                                                           ? CAIRO_FILTER_NEAREST
-                                                           : CAIRO_FILTER_GOOD);
-        cairo_rectangle(cr, x, y, p->pixels.width, p->pixels.height);
         cairo_fill(cr);
     }
     cairo_restore(cr);
 }
 
 Renderer::Renderer() : state_(std::make_unique<State>()) {
-    state_->measureSurface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 4, 4);
-    state_->measureCr = cairo_create(state_->measureSurface);
+    state_->measureSurface.reset(cairo_image_surface_create(CAIRO_FORMAT_RGB24, 4, 4));
+    state_->measureCr.reset(cairo_create(state_->measureSurface.get()));
+}
+
+GObject<PangoLayout> Renderer::State::textLayout(cairo_t* cr, const Font& font,
+                                                 const std::string& text, double scale) {
+    GObject<PangoContext> context(pango_font_map_create_context(fontMap.get()));
+    pango_cairo_context_set_font_options(context.get(), textOptions());
+    pango_cairo_update_context(cr, context.get());
+    GObject<PangoLayout> layout(pango_layout_new(context.get()));
+    PangoFontDescriptionHandle desc(pango_font_description_new());
+    pango_font_description_set_family(desc.get(), Renderer::family(font.Name).c_str());
+    pango_font_description_set_weight(desc.get(),
+                                      font.Bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+    pango_font_description_set_style(desc.get(),
+                                     font.Italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+    // Points at 96 dpi, in design pixels.
+    pango_font_description_set_absolute_size(desc.get(),
+                                             font.Size * 96.0 / 72.0 * scale * PANGO_SCALE);
+    pango_layout_set_font_description(layout.get(), desc.get());
+    pango_layout_set_text(layout.get(), text.c_str(), static_cast<int>(text.size()));
+    return layout;
 }
 
 Renderer::~Renderer() = default;
@@ -360,39 +477,50 @@ void Renderer::measure(const Font& font, const std::string& text, double& width,
         height = it->second.second;
         return;
     }
-    PangoLayout* layout = makeLayout(state_->measureCr, font, text);
-    double w, h;
-    layoutSize(layout, w, h);
-    // Italic letters lean out past their advance; an auto-size label keeps them whole.
+    GObject<PangoLayout> layout = state_->textLayout(state_->measureCr.get(), font, text);
+    // The size of the text's advance, grown to hold its ink: italic letters lean out past
+    // their advance and some capitals and accents rise above the line.
     PangoRectangle ink, logical;
-    pango_layout_get_extents(layout, &ink, &logical);
-    w = std::max(w, static_cast<double>(ink.x + ink.width) / PANGO_SCALE);
-    g_object_unref(layout);
-    width = std::ceil(w) * kTwipsPerPixel;
-    height = std::ceil(h) * kTwipsPerPixel;
+    pango_layout_get_extents(layout.get(), &ink, &logical);
+    auto px = [](int units) { return static_cast<double>(units) / PANGO_SCALE; };
+    double left = std::min({0.0, px(ink.x), px(logical.x)});
+    double top = std::min({0.0, px(ink.y), px(logical.y)});
+    double right = std::max(px(logical.x + logical.width), px(ink.x + ink.width));
+    double bottom = std::max(px(logical.y + logical.height), px(ink.y + ink.height));
+    width = std::ceil(right - left) * kTwipsPerPixel;
+    height = std::ceil(bottom - top) * kTwipsPerPixel;
     if (cache.size() > 4096) cache.clear();
     cache.emplace(std::move(key), std::make_pair(width, height));
 }
 
 // ---- Message boxes ----
 
+namespace {
+const Font kBoxFont{"Arial", 10, false, false};
+const Font kBoxTitleFont{"Arial", 9, true, false};
+}  // namespace
+
 BoxLayout Renderer::layoutBox(const MessageBox& box) {
-    Font font{"Arial", 10, false, false};
-    double tw, th;
-    measure(font, box.prompt, tw, th);
-    tw /= kTwipsPerPixel;
+    State& s = *state_;
+    // The prompt wraps at a comfortable width; the box grows down to hold every line.
+    double natural, lineHeight;
+    measure(kBoxFont, box.prompt, natural, lineHeight);
+    int textWidth = static_cast<int>(std::clamp(natural / kTwipsPerPixel, 120.0, 420.0));
+    GObject<PangoLayout> layout = s.textLayout(s.measureCr.get(), kBoxFont, box.prompt);
+    pango_layout_set_width(layout.get(), textWidth * PANGO_SCALE);
+    pango_layout_set_wrap(layout.get(), PANGO_WRAP_WORD);
+    PangoRectangle ink, logical;
+    pango_layout_get_pixel_extents(layout.get(), &ink, &logical);
     int icon = box.stopIcon() ? 32 : 0;
-    int textWidth = static_cast<int>(std::clamp(tw, 120.0, 420.0));
-    // Wrapped height for long prompts.
-    int lines = static_cast<int>(std::ceil(tw / textWidth));
-    int textHeight = std::max(static_cast<int>(th / kTwipsPerPixel) * lines, icon);
-    int width = std::max(textWidth + icon + (icon ? 16 : 0) + 48, 260);
+    int textHeight = std::max({logical.height, ink.y + ink.height, icon}) + 2;
+    int width = std::max(textWidth + 4 + icon + (icon ? 16 : 0) + 48, 260);
     int height = 24 + 20 + textHeight + 20 + 24 + 16;
     BoxLayout l;
     l.frame = {(kDesignWidth - width) / 2, (kDesignHeight - height) / 2, width, height};
     l.title = {l.frame.x + 3, l.frame.y + 3, width - 6, 20};
     l.icon = {l.frame.x + 20, l.frame.y + 24 + 20, icon, icon};
-    l.text = {l.frame.x + 24 + icon + (icon ? 16 : 0), l.frame.y + 24 + 20, textWidth, textHeight};
+    l.text = {l.frame.x + 24 + icon + (icon ? 16 : 0), l.frame.y + 24 + 20, textWidth + 4,
+              textHeight};
     l.ok = {l.frame.x + (width - 80) / 2, l.frame.y + height - 16 - 24, 80, 24};
     return l;
 }
@@ -480,14 +608,11 @@ void Renderer::State::collect(const Application& application, Renderer& renderer
         Item back{Item::What::FormBack, &f, &f, nullptr};
         back.originX = snapX(f.Left);
         back.originY = snapY(f.Top);
-        PixelRect client = deviceRect(f.Left, f.Top, f.Width, f.Height);
-        back.rect = client;
-        if (f.Framed) {
-            int border = static_cast<int>(std::ceil(kBorder * vp.scale));
-            int shadow = static_cast<int>(std::ceil(kShadow * vp.scale));
-            back.rect = {client.x - border, client.y - border, client.w + 2 * border + shadow,
-                         client.h + 2 * border + shadow};
-        }
+        double w = f.Width / kTwipsPerPixel, h = f.Height / kTwipsPerPixel;
+        PixelRect client = inside(back.originX, back.originY, 0, 0, w, h);
+        back.rect = f.Framed ? touched(back.originX, back.originY, -kBorder, -kBorder,
+                                       w + kBorder + kShadow, h + kBorder + kShadow)
+                             : touched(back.originX, back.originY, 0, 0, w, h);
         back.rect = intersect(back.rect, target);
         back.clip = target;
         Hash k;
@@ -503,8 +628,8 @@ void Renderer::State::collect(const Application& application, Renderer& renderer
         item.originX = vp.offsetX;
         item.originY = vp.offsetY;
         item.rect =
-            intersect(deviceRect(l.frame.x * 15.0, l.frame.y * 15.0, (l.frame.w + kShadow) * 15.0,
-                                 (l.frame.h + kShadow) * 15.0),
+            intersect(touched(item.originX, item.originY, l.frame.x, l.frame.y,
+                              l.frame.x + l.frame.w + kShadow, l.frame.y + l.frame.h + kShadow),
                       target);
         item.clip = target;
         item.key = Hash().add(box->prompt).add(box->title).add(std::uint64_t(box->style)).h;
@@ -526,16 +651,20 @@ void Renderer::State::collectChildren(const Container& container, double x, doub
         Item item{Item::What::Control, &c, nullptr, &c};
         PixelRect rect;
         if (c.kind() == Kind::Line) {
+            // A line is drawn in its container's space, a pixel wide.
             auto& l = static_cast<const Line&>(c);
             item.originX = snapX(ix);
             item.originY = snapY(iy);
-            double x0 = std::min(l.X1, l.X2), y0 = std::min(l.Y1, l.Y2);
-            rect = deviceRect(ix + x0 - 15, iy + y0 - 15, std::fabs(l.X2 - l.X1) + 45,
-                              std::fabs(l.Y2 - l.Y1) + 45);
+            double x0 = std::min(l.X1, l.X2) / kTwipsPerPixel;
+            double y0 = std::min(l.Y1, l.Y2) / kTwipsPerPixel;
+            double x1 = std::max(l.X1, l.X2) / kTwipsPerPixel;
+            double y1 = std::max(l.Y1, l.Y2) / kTwipsPerPixel;
+            rect = touched(item.originX, item.originY, x0 - 1, y0 - 1, x1 + 2, y1 + 2);
         } else {
             item.originX = snapX(cx);
             item.originY = snapY(cy);
-            rect = deviceRect(cx, cy, w, h);
+            rect =
+                touched(item.originX, item.originY, 0, 0, w / kTwipsPerPixel, h / kTwipsPerPixel);
         }
         bool drawsNothing = c.kind() == Kind::Image && static_cast<const Image&>(c).Picture.empty();
         item.rect = intersect(rect, clip);
@@ -544,9 +673,10 @@ void Renderer::State::collectChildren(const Container& container, double x, doub
         if (!item.rect.empty() && !drawsNothing) items.push_back(item);
         if (c.kind() == Kind::PictureBox || c.kind() == Kind::Frame) {
             auto& inner = static_cast<const Container&>(c);
-            double in = inner.inset();
+            double in = inner.inset() / kTwipsPerPixel;
             PixelRect innerClip =
-                intersect(clip, deviceRect(cx + in, cy + in, w - 2 * in, h - 2 * in));
+                intersect(clip, inside(item.originX, item.originY, in, in, w / kTwipsPerPixel - in,
+                                       h / kTwipsPerPixel - in));
             if (!innerClip.empty()) collectChildren(inner, cx, cy, innerClip, formKey, items);
         }
     }
@@ -554,27 +684,186 @@ void Renderer::State::collectChildren(const Container& container, double x, doub
 
 // ---- Drawing ----
 
-void Renderer::State::drawText(cairo_t* cr, const Font& font, const std::string& text, Color color,
-                               double w, double h, bool centred, bool wrap, bool middle) {
-    if (text.empty()) return;
-    PangoLayout* layout = makeLayout(cr, font, text);
-    if (wrap && w > 0) {
-        pango_layout_set_width(layout, static_cast<int>(w * PANGO_SCALE));
-        pango_layout_set_wrap(layout, PANGO_WRAP_WORD);
+// ---- Text ----
+//
+// Text is laid out in target pixels from a whole-pixel origin, with every line's baseline on
+// a whole pixel: each glyph then covers the same pixels whatever part of it a repaint redraws,
+// and text stays crisp at any scale. It is placed by its ink (what the letters really cover,
+// accents, swashes and italic overhangs included), so that nothing of a letter is cut off by
+// the edge of its control.
+
+namespace {
+
+// Whether wrapping had to break a word (a line ends inside one).
+bool breaksWord(PangoLayout* layout, const std::string& text) {
+    for (GSList* line = pango_layout_get_lines_readonly(layout); line && line->next;
+         line = line->next) {
+        int next = static_cast<PangoLayoutLine*>(line->next->data)->start_index;
+        char before = next > 0 ? text[static_cast<std::size_t>(next) - 1] : ' ';
+        if (before != ' ' && before != '\n' && before != '-') return true;
     }
-    if (centred) {
-        if (!wrap) pango_layout_set_width(layout, static_cast<int>(w * PANGO_SCALE));
-        pango_layout_set_alignment(layout, PANGO_ALIGN_CENTER);
-    }
-    double tw, th;
-    layoutSize(layout, tw, th);
-    double y = middle ? (h - th) / 2 : 0;
-    setColor(cr, color);
-    cairo_move_to(cr, 0, y);
-    pango_cairo_update_layout(cr, layout);
-    pango_cairo_show_layout(cr, layout);
-    g_object_unref(layout);
+    return false;
 }
+
+// Moves [lo, hi) by the least amount that brings it into [min, max); the start wins when it
+// cannot fit.
+double into(double lo, double hi, double min, double max) {
+    double shift = 0;
+    if (hi > max) shift = max - hi;
+    if (lo + shift < min) shift = min - lo;
+    return shift;
+}
+
+void showLayout(cairo_t* cr, PangoLayout* layout, double x, double y) {
+    PangoLayoutIter* it = pango_layout_get_iter(layout);
+    do {
+        PangoRectangle logical;
+        pango_layout_iter_get_line_extents(it, nullptr, &logical);
+        double lx = std::round(static_cast<double>(logical.x) / PANGO_SCALE);
+        double base =
+            std::round(static_cast<double>(pango_layout_iter_get_baseline(it)) / PANGO_SCALE);
+        cairo_move_to(cr, x + lx, y + base);
+        pango_cairo_show_layout_line(cr, pango_layout_iter_get_line_readonly(it));
+    } while (pango_layout_iter_next_line(it));
+    pango_layout_iter_free(it);
+    cairo_new_path(cr);
+}
+
+}  // namespace
+
+// Lays the text out for its box at the current scale. 'cr' must be in target pixels.
+PlacedText Renderer::State::placeText(cairo_t* cr, const Font& font, const std::string& text,
+                                      const TextBox& box) {
+    double s = vp.scale;
+    double w = box.w * s, h = box.h * s, pad = box.pad * s;
+    PlacedText out;
+    Font f = font;
+    PangoRectangle ink{}, logical{};
+    for (int step = 0;; ++step) {
+        out.layout = textLayout(cr, f, text, s);
+        PangoLayout* layout = out.layout.get();
+        if (box.wrap) {
+            pango_layout_set_width(layout,
+                                   static_cast<int>(std::max(1.0, w - 2 * pad) * PANGO_SCALE));
+            pango_layout_set_wrap(layout, PANGO_WRAP_WORD);
+        }
+        if (box.centred) pango_layout_set_alignment(layout, PANGO_ALIGN_CENTER);
+        pango_layout_get_pixel_extents(layout, &ink, &logical);
+        bool fits = ink.width <= w - 2 * pad && ink.height <= h - 2 * pad &&
+                    !(box.wrap && breaksWord(layout, text));
+        if (!box.fit || fits || step == 16) break;
+        f.Size *= 0.93;
+    }
+    // Where the text would sit by its advance, then moved so that its ink lies in the box.
+    double x = 0, y = 0;
+    if (box.centred) x = box.wrap ? pad : std::round((w - logical.width) / 2) - logical.x;
+    if (box.middle) y = std::round((h - logical.height) / 2) - logical.y;
+    x += into(x + ink.x, x + ink.x + ink.width, pad, w - pad);
+    y += into(y + ink.y, y + ink.y + ink.height, pad, h - pad);
+    out.x = std::round(x);
+    out.y = std::round(y);
+    out.ink = {static_cast<int>(out.x) + ink.x, static_cast<int>(out.y) + ink.y, ink.width,
+               ink.height};
+    return out;
+}
+
+// A text drawn once, unclipped, into a picture of its own, and then copied wherever it is
+// needed: glyphs drawn straight onto the target come out differently under different clips
+// (emboldened glyphs reach past the extents the compositor assumes), and a repaint must give
+// the same pixels as a full frame.
+const Renderer::State::TextImage& Renderer::State::textImage(const Font& font,
+                                                             const std::string& text, Color color,
+                                                             const TextBox& box) {
+    std::string key;
+    key.reserve(font.Name.size() + text.size() + 64);
+    key.append(font.Name).push_back(static_cast<char>(font.Bold * 2 + font.Italic));
+    auto bytes = [&](const auto& v) { key.append(reinterpret_cast<const char*>(&v), sizeof v); };
+    bytes(font.Size);
+    bytes(color);
+    bytes(box.w);
+    bytes(box.h);
+    bytes(box.pad);
+    key.push_back(static_cast<char>(box.wrap | box.centred << 1 | box.middle << 2 | box.fit << 3));
+    key.append(text);
+    if (auto it = texts.find(key); it != texts.end()) return it->second;
+
+    cairo_t* cr = measureCr.get();
+    cairo_save(cr);
+    cairo_identity_matrix(cr);
+    PlacedText placed = placeText(cr, font, text, box);
+    cairo_restore(cr);
+    // Room around the ink the layout reports, for what emboldening adds to it.
+    int margin = 2 + static_cast<int>(std::ceil(font.Size * vp.scale / 6));
+    TextImage image;
+    image.x = placed.ink.x - margin;
+    image.y = placed.ink.y - margin;
+    int w = placed.ink.width + 2 * margin, h = placed.ink.height + 2 * margin;
+    image.surface.reset(
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(w, 1), std::max(h, 1)));
+    CairoContext draw(cairo_create(image.surface.get()));
+    setColor(draw.get(), color);
+    showLayout(draw.get(), placed.layout.get(), placed.x - image.x, placed.y - image.y);
+    cairo_surface_flush(image.surface.get());
+    std::size_t size =
+        static_cast<std::size_t>(cairo_image_surface_get_stride(image.surface.get())) *
+        std::max(h, 1);
+    if (textBytes + size > (8u << 20)) {
+        texts.clear();
+        textBytes = 0;
+    }
+    textBytes += size;
+    return texts.emplace(std::move(key), std::move(image)).first->second;
+}
+
+// Draws text in its box, whose top left is the origin of the current user space; 'shift'
+// moves it right and down by design pixels (a pressed button, an embossed copy).
+void Renderer::State::drawText(cairo_t* cr, const Font& font, const std::string& text, Color color,
+                               const TextBox& box, double shift) {
+    if (text.empty()) return;
+    const TextImage& image = textImage(font, text, color, box);
+    double x = 0, y = 0;
+    cairo_user_to_device(cr, &x, &y);
+    double d = std::round(shift * vp.scale);
+    x = std::round(x) + image.x + d;
+    y = std::round(y) + image.y + d;
+    cairo_save(cr);
+    cairo_identity_matrix(cr);
+    cairo_set_source_surface(cr, image.surface.get(), x, y);
+    cairo_rectangle(cr, x, y, cairo_image_surface_get_width(image.surface.get()),
+                    cairo_image_surface_get_height(image.surface.get()));
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
+namespace {
+
+// How the text of a control sits in it.
+TextBox textBox(const Control& c, double w, double h) {
+    TextBox box;
+    box.w = w;
+    box.h = h;
+    box.fit = true;
+    switch (c.kind()) {
+        case Kind::CommandButton:
+            box.pad = 3;  // inside the bevel
+            box.wrap = box.centred = box.middle = true;
+            break;
+        case Kind::Label: {
+            auto& l = static_cast<const Label&>(c);
+            box.centred = l.Centered;
+            box.wrap = !l.AutoSize;
+            // A label that takes the size of its text is all text; any other keeps its ink
+            // off its edges, where a neighbour may overlap it by a pixel.
+            box.pad = l.AutoSize ? 0 : 2;
+            break;
+        }
+        default:
+            break;
+    }
+    return box;
+}
+
+}  // namespace
 
 void Renderer::State::drawButton(cairo_t* cr, const CommandButton& b) {
     double w = b.Width / kTwipsPerPixel, h = b.Height / kTwipsPerPixel;
@@ -588,42 +877,30 @@ void Renderer::State::drawButton(cairo_t* cr, const CommandButton& b) {
         pw = p->widthTwips / kTwipsPerPixel;
         ph = p->heightTwips / kTwipsPerPixel;
     }
-    double tw = 0, th = 0;
-    PangoLayout* layout = nullptr;
-    if (!b.Caption.empty()) {
-        layout = makeLayout(cr, b.Font, b.Caption);
-        pango_layout_set_width(layout, static_cast<int>((w - 6) * PANGO_SCALE));
-        pango_layout_set_wrap(layout, PANGO_WRAP_WORD);
-        pango_layout_set_alignment(layout, PANGO_ALIGN_CENTER);
-        layoutSize(layout, tw, th);
-    }
-    double total = ph + th;
-    double top = std::floor((h - total) / 2);
     cairo_save(cr);
-    cairo_rectangle(cr, 2, 2, w - 4, h - 4);
-    cairo_clip(cr);
+    clipPixels(cr, 2, 2, w - 4, h - 4);
     if (ph > 0) {
+        // A caption shares the face with its picture: the picture on top, the text below it.
+        double top = b.Caption.empty() ? std::floor((h - ph) / 2) : 2;
         drawPicture(cr, b.Picture, std::floor((w - pw) / 2) + shift, top + shift, !b.Enabled);
+        if (!b.Caption.empty()) {
+            cairo_translate(cr, 0, top + ph);
+            h -= top + ph;
+        }
     }
-    if (layout) {
-        double x = 3 + shift, y = top + ph + shift;
-        pango_cairo_update_layout(cr, layout);
+    if (!b.Caption.empty()) {
+        TextBox box = textBox(b, w, h);
+        if (ph > 0) box.pad = 1;
         if (b.Enabled) {
-            setColor(cr, 0x000000);
-            cairo_move_to(cr, x, y);
-            pango_cairo_show_layout(cr, layout);
+            drawText(cr, b.Font, b.Caption, 0x000000, box, shift);
         } else {
             // Embossed: a light copy below and right, the grey caption over it.
-            setColor(cr, 0xFFFFFF);
-            cairo_move_to(cr, x + 1, y + 1);
-            pango_cairo_show_layout(cr, layout);
-            setColor(cr, 0x808080);
-            cairo_move_to(cr, x, y);
-            pango_cairo_show_layout(cr, layout);
+            drawText(cr, b.Font, b.Caption, 0xFFFFFF, box, shift + 1);
+            drawText(cr, b.Font, b.Caption, 0x808080, box, shift);
         }
-        g_object_unref(layout);
     }
     cairo_restore(cr);
+    h = b.Height / kTwipsPerPixel;
     bevel(cr, w, h, !b.pressed, b.BackColor);
     if (!b.pressed) {
         // A dark outer edge, as desktop buttons have.
@@ -639,40 +916,12 @@ void Renderer::State::drawLabel(cairo_t* cr, const Label& l) {
     w /= kTwipsPerPixel;
     h /= kTwipsPerPixel;
     // Text that does not fit stays inside the label, as the desktop platform draws it.
-    cairo_rectangle(cr, 0, 0, w, h);
-    cairo_clip(cr);
+    clipPixels(cr, 0, 0, w, h);
     if (!l.Transparent) {
         setColor(cr, l.BackColor);
         cairo_paint(cr);
     }
-    drawText(cr, l.AutoSize ? l.Font : fitted(cr, l.Font, l.Caption, w, h), l.Caption,
-             l.Enabled ? l.ForeColor : 0x808080, w, h, l.Centered, !l.AutoSize, false);
-}
-
-// A word wider than its label, or wrapped lines taller than it, would be cut off; such a
-// label gets a smaller size of its font, so that a planet's name or a title reads whole.
-Font Renderer::State::fitted(cairo_t* cr, const Font& font, const std::string& text, double w,
-                             double h) {
-    Font f = font;
-    if (text.empty() || w <= 0) return f;
-    for (int step = 0; step < 10; ++step) {
-        PangoLayout* layout = makeLayout(cr, f, text);
-        pango_layout_set_width(layout, static_cast<int>(w * PANGO_SCALE));
-        pango_layout_set_wrap(layout, PANGO_WRAP_WORD);
-        double tw, th;
-        layoutSize(layout, tw, th);
-        bool brokenWord = false;
-        for (GSList* line = pango_layout_get_lines_readonly(layout); line && line->next;
-             line = line->next) {
-            int next = static_cast<PangoLayoutLine*>(line->next->data)->start_index;
-            char before = next > 0 ? text[static_cast<std::size_t>(next) - 1] : ' ';
-            if (before != ' ' && before != '\n' && before != '-') brokenWord = true;
-        }
-        g_object_unref(layout);
-        if (!brokenWord && th <= h + 1) break;
-        f.Size *= 0.92;
-    }
-    return f;
+    drawText(cr, l.Font, l.Caption, l.Enabled ? l.ForeColor : 0x808080, textBox(l, w, h));
 }
 
 void Renderer::State::drawControl(cairo_t* cr, const Control& c) {
@@ -732,8 +981,7 @@ void Renderer::State::drawControl(cairo_t* cr, const Control& c) {
             cairo_fill(cr);
             double in = p.inset() / kTwipsPerPixel;
             cairo_save(cr);
-            cairo_rectangle(cr, in, in, w - 2 * in, h - 2 * in);
-            cairo_clip(cr);
+            clipPixels(cr, in, in, w - 2 * in, h - 2 * in);
             drawPicture(cr, p.Picture, in, in, false);
             cairo_restore(cr);
             frameEdges(cr, 0, w, h, 0x404040, 0xF0F0F0);  // a thin sunken border
@@ -744,30 +992,34 @@ void Renderer::State::drawControl(cairo_t* cr, const Control& c) {
             setColor(cr, f.BackColor);
             cairo_rectangle(cr, 0, 0, w, h);
             cairo_fill(cr);
+            // The caption sits on the top edge, which runs through its middle.
             double tw = 0, th = 0;
-            PangoLayout* layout = nullptr;
             if (!f.Caption.empty()) {
-                layout = makeLayout(cr, f.Font, f.Caption);
-                layoutSize(layout, tw, th);
+                app->measure()->measure(f.Font, f.Caption, tw, th);
+                tw /= kTwipsPerPixel;
+                th /= kTwipsPerPixel;
             }
-            double top = std::floor(th / 2) + 0.5;
+            double top = std::floor(th / 2);
             // Etched: a dark line with a light one beside it.
             Color dark = shade(f.BackColor, 0.55), light = shade(f.BackColor, 1.5) | 0x202020;
             cairo_save(cr);
-            cairo_translate(cr, 0, std::floor(top));
-            double fh = h - std::floor(top);
+            cairo_translate(cr, 0, top);
+            double fh = h - top;
             frameEdges(cr, 1, w, fh, light, light);
             frameEdges(cr, 0, w - 1, fh - 1, dark, dark);
             cairo_restore(cr);
-            if (layout) {
+            if (!f.Caption.empty()) {
                 setColor(cr, f.BackColor);
                 cairo_rectangle(cr, 6, 0, tw + 4, th);
                 cairo_fill(cr);
-                setColor(cr, f.ForeColor);
-                cairo_move_to(cr, 8, 0);
-                pango_cairo_update_layout(cr, layout);
-                pango_cairo_show_layout(cr, layout);
-                g_object_unref(layout);
+                cairo_save(cr);
+                cairo_translate(cr, 8, 0);
+                TextBox box;
+                box.w = std::min(tw, w - 16);
+                box.h = th;
+                box.fit = true;
+                drawText(cr, f.Font, f.Caption, f.ForeColor, box);
+                cairo_restore(cr);
             }
             break;
         }
@@ -792,21 +1044,22 @@ void Renderer::State::drawBox(cairo_t* cr, const MessageBox& box, Renderer& rend
     bevel(cr, w, h, true, 0xECE9D8);
     cairo_restore(cr);
     // Title bar.
-    cairo_pattern_t* bar = cairo_pattern_create_linear(l.title.x, 0, l.title.x + l.title.w, 0);
-    cairo_pattern_add_color_stop_rgb(bar, 0, 0.04, 0.14, 0.42);
-    cairo_pattern_add_color_stop_rgb(bar, 1, 0.65, 0.79, 0.94);
-    cairo_set_source(cr, bar);
+    CairoPattern bar(cairo_pattern_create_linear(l.title.x, 0, l.title.x + l.title.w, 0));
+    cairo_pattern_add_color_stop_rgb(bar.get(), 0, 0.04, 0.14, 0.42);
+    cairo_pattern_add_color_stop_rgb(bar.get(), 1, 0.65, 0.79, 0.94);
+    cairo_set_source(cr, bar.get());
     cairo_rectangle(cr, l.title.x, l.title.y, l.title.w, l.title.h);
     cairo_fill(cr);
-    cairo_pattern_destroy(bar);
     cairo_save(cr);
-    cairo_translate(cr, l.title.x + 6, l.title.y + 2);
-    drawText(cr, Font{"Arial", 9, true, false}, box.title, 0xFFFFFF, l.title.w - 12, 16, false,
-             false, false);
+    cairo_translate(cr, l.title.x + 6, l.title.y);
+    TextBox title;
+    title.w = l.title.w - 12;
+    title.h = l.title.h;
+    title.middle = title.fit = true;
+    drawText(cr, kBoxTitleFont, box.title, 0xFFFFFF, title);
     cairo_restore(cr);
     if (box.stopIcon()) {
         double cx = l.icon.x + 16, cy = l.icon.y + 16;
-        cairo_new_path(cr);  // the text left a current point behind
         cairo_arc(cr, cx, cy, 15, 0, 2 * M_PI);
         setColor(cr, 0xD01010);
         cairo_fill_preserve(cr);
@@ -823,21 +1076,32 @@ void Renderer::State::drawBox(cairo_t* cr, const MessageBox& box, Renderer& rend
     }
     cairo_save(cr);
     cairo_translate(cr, l.text.x, l.text.y);
-    drawText(cr, Font{"Arial", 10, false, false}, box.prompt, 0x000000, l.text.w, l.text.h, false,
-             true, false);
+    TextBox prompt;
+    prompt.w = l.text.w;
+    prompt.h = l.text.h;
+    prompt.pad = 1;
+    prompt.wrap = prompt.fit = true;
+    drawText(cr, kBoxFont, box.prompt, 0x000000, prompt);
     cairo_restore(cr);
     cairo_save(cr);
     cairo_translate(cr, l.ok.x, l.ok.y);
     setColor(cr, 0xECE9D8);
     cairo_rectangle(cr, 0, 0, l.ok.w, l.ok.h);
     cairo_fill(cr);
-    drawText(cr, Font{"Arial", 10, false, false}, "OK", 0x000000, l.ok.w, l.ok.h, true, false,
-             true);
+    TextBox caption;
+    caption.w = l.ok.w;
+    caption.h = l.ok.h;
+    caption.pad = 3;
+    caption.centred = caption.middle = caption.fit = true;
+    drawText(cr, kBoxFont, "OK", 0x000000, caption);
     bevel(cr, l.ok.w, l.ok.h, true, 0xECE9D8);
     cairo_restore(cr);
 }
 
 void Renderer::State::draw(cairo_t* cr, const Item& item, Renderer& renderer) {
+    // The path is not part of the saved state: an item must not inherit what the one drawn
+    // before it left behind (text leaves a current point, and an arc would join it).
+    cairo_new_path(cr);
     cairo_save(cr);
     cairo_translate(cr, item.originX, item.originY);
     cairo_scale(cr, vp.scale, vp.scale);
@@ -865,8 +1129,7 @@ void Renderer::State::draw(cairo_t* cr, const Item& item, Renderer& renderer) {
             cairo_fill(cr);
             if (!f.Picture.empty()) {
                 cairo_save(cr);
-                cairo_rectangle(cr, 0, 0, w, h);
-                cairo_clip(cr);
+                clipPixels(cr, 0, 0, w, h);
                 drawPicture(cr, f.Picture, 0, 0, false);
                 cairo_restore(cr);
             }
@@ -889,6 +1152,7 @@ std::vector<PixelRect> Renderer::render(const Application& app, cairo_surface_t*
     State& s = *state_;
     s.app = &app;
     s.vp = viewport;
+    s.useScale(viewport.scale);
     bool full =
         full_ || target != s.lastTarget || viewport.width != s.lastViewport.width ||
         viewport.height != s.lastViewport.height || viewport.scale != s.lastViewport.scale ||
@@ -950,7 +1214,8 @@ std::vector<PixelRect> Renderer::render(const Application& app, cairo_surface_t*
     }
 
     if (!damage.empty()) {
-        cairo_t* cr = cairo_create(target);
+        CairoContext context(cairo_create(target));
+        cairo_t* cr = context.get();
         for (const PixelRect& d : damage) {
             cairo_save(cr);
             cairo_rectangle(cr, d.x, d.y, d.w, d.h);
@@ -967,9 +1232,9 @@ std::vector<PixelRect> Renderer::render(const Application& app, cairo_surface_t*
             }
             cairo_restore(cr);
         }
-        cairo_destroy(cr);
         cairo_surface_flush(target);
     }
+    s.trimPictures(items);
     s.last = std::move(items);
     s.lastTarget = target;
     s.lastViewport = viewport;

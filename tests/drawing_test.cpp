@@ -1,0 +1,181 @@
+// drawing_test.cpp: the window's pixels at every size. The renderer repaints only what
+// changed; after any sequence of changes those pixels must be exactly what a full repaint at
+// the same size gives, at 1:1, 2:1 and at the fractional scales where most players see the
+// game (a laptop's 1920 x 1080 full screen, a window dragged to any size).
+#include <cairo.h>
+
+#include <cstdint>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "fixture.h"
+#include "intro/form1.h"
+#include "map/form2.h"
+
+using testing_support::GameFixture;
+
+namespace {
+
+struct Size {
+    int width, height;
+};
+
+// Two surfaces of one size: one drawn frame after frame as the window draws it, one
+// repainted from scratch for comparison.
+class FrameCheck {
+  public:
+    FrameCheck(ormal::Application& app, ormal::Renderer& incremental, Size size)
+        : app_(app),
+          incremental_(incremental),
+          size_(size),
+          viewport_(ormal::Viewport::fit(size.width, size.height)),
+          drawn_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, size.width, size.height)),
+          fresh_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, size.width, size.height)) {
+        incremental_.invalidate();
+    }
+    ~FrameCheck() {
+        cairo_surface_destroy(drawn_);
+        cairo_surface_destroy(fresh_);
+    }
+    FrameCheck(const FrameCheck&) = delete;
+    FrameCheck& operator=(const FrameCheck&) = delete;
+
+    // Draws the next frame both ways; returns an empty string when they agree, otherwise where
+    // they differ (and saves both pictures under the test output).
+    std::string frame(const std::string& name) {
+        incremental_.render(app_, drawn_, viewport_);
+        full_.invalidate();
+        full_.render(app_, fresh_, viewport_);
+        int stride = cairo_image_surface_get_stride(drawn_);
+        const unsigned char* a = cairo_image_surface_get_data(drawn_);
+        const unsigned char* b = cairo_image_surface_get_data(fresh_);
+        int differing = 0, firstX = -1, firstY = -1;
+        for (int y = 0; y < size_.height; ++y) {
+            auto* ra = reinterpret_cast<const std::uint32_t*>(a + y * stride);
+            auto* rb = reinterpret_cast<const std::uint32_t*>(b + y * stride);
+            if (std::memcmp(ra, rb, size_.width * 4) == 0) continue;
+            for (int x = 0; x < size_.width; ++x) {
+                if ((ra[x] & 0xFFFFFF) == (rb[x] & 0xFFFFFF)) continue;
+                if (differing++ == 0) firstX = x, firstY = y;
+            }
+        }
+        if (differing == 0) return "";
+        std::filesystem::create_directories(ORMAL_TEST_OUTPUT);
+        std::string base = std::string(ORMAL_TEST_OUTPUT) + "/" + name;
+        cairo_surface_write_to_png(drawn_, (base + "-incremental.png").c_str());
+        cairo_surface_write_to_png(fresh_, (base + "-full.png").c_str());
+        return std::to_string(differing) + " pixels differ, the first at (" +
+               std::to_string(firstX) + ", " + std::to_string(firstY) + "); see " + base + "-*.png";
+    }
+
+  private:
+    ormal::Application& app_;
+    ormal::Renderer& incremental_;
+    ormal::Renderer full_;
+    Size size_;
+    ormal::Viewport viewport_;
+    cairo_surface_t* drawn_;
+    cairo_surface_t* fresh_;
+};
+
+std::string sizeName(Size s) {
+    return std::to_string(s.width) + "x" + std::to_string(s.height);
+}
+
+// Every button the player could click on the front form now.
+std::vector<ormal::CommandButton*> clickable(const ormal::Application& app) {
+    std::vector<ormal::CommandButton*> found;
+    ormal::Form* form = app.front();
+    if (!form || !form->Enabled) return found;
+    std::vector<const ormal::Container*> pending{form};
+    while (!pending.empty()) {
+        const ormal::Container* c = pending.back();
+        pending.pop_back();
+        for (ormal::Control* child : c->children()) {
+            if (child->kind() == ormal::Kind::PictureBox || child->kind() == ormal::Kind::Frame)
+                pending.push_back(static_cast<const ormal::Container*>(child));
+            if (child->kind() == ormal::Kind::CommandButton && ormal::Application::usable(*child))
+                found.push_back(static_cast<ormal::CommandButton*>(child));
+        }
+    }
+    return found;
+}
+
+struct Drawing : GameFixture, ::testing::WithParamInterface<Size> {};
+
+}  // namespace
+
+// A few hundred frames of play: markers moving, counters growing and shrinking, hover
+// captions, screens and dialogs coming and going, message boxes over them.
+TEST_P(Drawing, EveryFrameEqualsAFullRepaint) {
+    Size size = GetParam();
+    FrameCheck check(app, renderer, size);
+    std::string failure;
+    int frames = 0;
+    auto frame = [&] {
+        if (!failure.empty()) return;
+        failure = check.frame("drawing-" + sizeName(size));
+        if (!failure.empty()) failure += " (frame " + std::to_string(frames) + ")";
+        ++frames;
+    };
+    // A box is drawn while it is open: compare then too.
+    host.onBox = [&](const ormal::MessageBox&) { frame(); };
+
+    std::mt19937 random(20261211u + static_cast<unsigned>(size.width));
+    auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    game::start(app);
+    frame();
+    auto& intro = form<game::Form1>();
+    for (ormal::CommandButton* b : {&intro.Command1, &intro.Command2, &intro.Command3}) {
+        host.click(*b);
+        frame();
+    }
+    for (ormal::CommandButton* b :
+         {&intro.Command4, &intro.Command5, &intro.Command6, &intro.Command7, &intro.Command8,
+          &intro.Command9, &intro.Command10})
+        host.click(*b);
+    frame();
+    auto& map = form<game::Form2>();
+    // Start the ship moving so that its marker crosses the star map.
+    host.click(map.Command6);
+    for (int step = 0; step < 300 && failure.empty() && !app.ended(); ++step) {
+        switch (pick(8)) {
+            case 0:
+            case 1:
+                host.advance(15.625 * (1 + pick(12)));  // markers step
+                break;
+            case 2:
+                host.advance(500 + pick(4000));  // the food clock ticks on
+                break;
+            case 3: {
+                // A counter whose text grows and shrinks: "1000" to "980" and back.
+                const char* texts[] = {"980", "1000", "7", "12345"};
+                map.Label6.Caption = texts[pick(4)];
+                break;
+            }
+            case 4:
+            case 5: {
+                auto buttons = clickable(app);
+                // Never the surrender: the test plays on.
+                std::erase_if(buttons, [](ormal::CommandButton* b) {
+                    return b->Caption == "ДА" || b->Caption == "Выход";
+                });
+                if (!buttons.empty()) host.click(*buttons[pick(static_cast<int>(buttons.size()))]);
+                break;
+            }
+            default:
+                host.moveTo(pick(15360), pick(11520));  // hover captions and previews
+                break;
+        }
+        frame();
+    }
+    EXPECT_EQ(failure, "") << "at " << sizeName(size);
+    EXPECT_GE(frames, 100);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, Drawing,
+                         ::testing::Values(Size{1024, 768}, Size{2048, 1536}, Size{640, 480},
+                                           Size{1403, 1052}, Size{1920, 1080}, Size{2560, 1440}),
+                         [](const auto& info) { return sizeName(info.param); });
