@@ -456,6 +456,10 @@ GObject<PangoLayout> Renderer::State::textLayout(cairo_t* cr, const Font& font,
 
 Renderer::~Renderer() = default;
 
+std::size_t Renderer::cachedBytes() const {
+    return state_->pictureBytes + state_->textBytes;
+}
+
 std::string Renderer::family(const std::string& name) {
     if (name == "Monotype Corsiva") return "Z003";
     if (name == "Arial" || name == "MS Sans Serif") return "Liberation Sans";

@@ -58,6 +58,10 @@ class Renderer : public TextMeasure {
                                   const Viewport& viewport);
     void invalidate() { full_ = true; }
 
+    // What the renderer keeps for the current scale (scaled pictures, drawn texts), in bytes;
+    // all of it is dropped when the scale changes.
+    std::size_t cachedBytes() const;
+
     BoxLayout layoutBox(const MessageBox& box);
 
     // The pango family that stands for a font name of the forms.

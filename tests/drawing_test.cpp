@@ -3,6 +3,7 @@
 // the same size gives, at 1:1, 2:1 and at the fractional scales where most players see the
 // game (a laptop's 1920 x 1080 full screen, a window dragged to any size).
 #include <cairo.h>
+#include <malloc.h>
 
 #include <cstdint>
 #include <cstring>
@@ -13,6 +14,8 @@
 #include "fixture.h"
 #include "intro/form1.h"
 #include "map/form2.h"
+#include "planet/form3.h"
+#include "trade/form6.h"
 
 using testing_support::GameFixture;
 
@@ -103,6 +106,11 @@ std::vector<ormal::CommandButton*> clickable(const ormal::Application& app) {
     return found;
 }
 
+// Bytes the heap has handed out and not had back.
+std::size_t heapInUse() {
+    return mallinfo2().uordblks;
+}
+
 struct Drawing : GameFixture, ::testing::WithParamInterface<Size> {};
 
 }  // namespace
@@ -179,3 +187,46 @@ INSTANTIATE_TEST_SUITE_P(Sizes, Drawing,
                          ::testing::Values(Size{1024, 768}, Size{2048, 1536}, Size{640, 480},
                                            Size{1403, 1052}, Size{1920, 1080}, Size{2560, 1440}),
                          [](const auto& info) { return sizeName(info.param); });
+
+// Dragging the window's edge passes through hundreds of sizes. What is kept per scale
+// (pictures scaled to it, texts drawn at it, the fonts behind them) must go with the scale,
+// or memory grows with every size the window ever had.
+TEST_F(GameFixture, ResizingKeepsMemoryBounded) {
+    game::start(app);
+    auto& intro = form<game::Form1>();
+    host.click(intro.Command1);
+    for (ormal::CommandButton* b :
+         {&intro.Command2, &intro.Command3, &intro.Command4, &intro.Command5, &intro.Command6,
+          &intro.Command7, &intro.Command8, &intro.Command9, &intro.Command10})
+        host.click(*b);
+    auto& map = form<game::Form2>();
+    host.click(map.Command5);  // stop on Земля, dock, and walk into the trade centre
+    host.click(map.Command10);
+    auto& planet = form<game::Form3>();
+    host.click(planet.Command2);
+
+    // Each size draws the trade screen (a vector picture among bitmaps and texts); every
+    // tenth also the map screen.
+    auto sweep = [&](int from, int to) {
+        for (int i = from; i < to; ++i) {
+            int width = 320 + (i * 37) % 1300, height = 240 + (i * 53) % 900;
+            cairo_surface_t* surface =
+                cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+            auto viewport = ormal::Viewport::fit(width, height);
+            renderer.render(app, surface, viewport);
+            if (i % 10 == 0) {
+                map.Show();
+                renderer.render(app, surface, viewport);
+                form<game::Form6>().Show();
+            }
+            cairo_surface_destroy(surface);
+            EXPECT_LE(renderer.cachedBytes(), 48u << 20) << width << "x" << height;
+        }
+    };
+    sweep(0, 30);
+    std::size_t before = heapInUse();
+    sweep(30, 330);
+    std::size_t after = heapInUse();
+    if (before > 0)  // a sanitizer's allocator reports nothing
+        EXPECT_LT(after, before + (16u << 20)) << "heap grew from " << before << " to " << after;
+}
