@@ -41,6 +41,9 @@ struct Deleter {
 using Surface = std::unique_ptr<cairo_surface_t, Deleter<cairo_surface_destroy>>;
 using Cairo = std::unique_ptr<cairo_t, Deleter<cairo_destroy>>;
 using Object = std::unique_ptr<GObject, Deleter<g_object_unref>>;
+using Layout = std::unique_ptr<PangoLayout, Deleter<g_object_unref>>;
+using FontDescription = std::unique_ptr<PangoFontDescription, Deleter<pango_font_description_free>>;
+using GlibText = std::unique_ptr<gchar, Deleter<g_free>>;
 
 struct Entry {
     std::string name;  // "map/starmap"
@@ -312,16 +315,27 @@ std::string indexSource(const std::vector<Entry>& entries) {
     return s;
 }
 
-cairo_status_t appendPng(void* closure, const unsigned char* data, unsigned int length) {
-    static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
-    return CAIRO_STATUS_SUCCESS;
+// cairo is C: nothing may unwind through it, so a failed append is reported as a status.
+cairo_status_t appendPng(void* closure, const unsigned char* data, unsigned int length) noexcept {
+    try {
+        static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+        return CAIRO_STATUS_SUCCESS;
+    } catch (...) {
+        return CAIRO_STATUS_NO_MEMORY;
+    }
+}
+
+std::string encodePng(cairo_surface_t* surface, const std::string& what) {
+    std::string png;
+    const cairo_status_t status = cairo_surface_write_to_png_stream(surface, appendPng, &png);
+    if (status != CAIRO_STATUS_SUCCESS)
+        throw Failure("cannot encode " + what + ": " + cairo_status_to_string(status));
+    return png;
 }
 
 std::string escapeMarkup(const std::string& text) {
-    gchar* escaped = g_markup_escape_text(text.c_str(), -1);
-    std::string out = escaped;
-    g_free(escaped);
-    return out;
+    GlibText escaped(g_markup_escape_text(text.c_str(), -1));
+    return escaped.get();
 }
 
 std::string label(const Entry& e) {
@@ -341,17 +355,16 @@ std::string contactSheet(const std::vector<Entry>& entries) {
     };
     Surface scratch = newSurface(1, 1);
     Cairo measure(cairo_create(scratch.get()));
-    PangoLayout* layout = pango_cairo_create_layout(measure.get());
-    PangoFontDescription* font = pango_font_description_from_string("DejaVu Sans 9");
-    pango_layout_set_font_description(layout, font);
-    pango_font_description_free(font);
+    Layout layout(pango_cairo_create_layout(measure.get()));
+    FontDescription font(pango_font_description_from_string("DejaVu Sans 9"));
+    pango_layout_set_font_description(layout.get(), font.get());
 
     std::vector<Cell> cells;
     int x = kSheetMargin, y = kSheetMargin, rowHeight = 0;
     for (const Entry& e : entries) {
-        pango_layout_set_markup(layout, label(e).c_str(), -1);
+        pango_layout_set_markup(layout.get(), label(e).c_str(), -1);
         Cell c{};
-        pango_layout_get_pixel_size(layout, &c.labelW, &c.labelH);
+        pango_layout_get_pixel_size(layout.get(), &c.labelW, &c.labelH);
         c.w = cairo_image_surface_get_width(e.look.get());
         c.h = cairo_image_surface_get_height(e.look.get());
         int cellW = std::max(c.w, c.labelW);
@@ -372,22 +385,18 @@ std::string contactSheet(const std::vector<Entry>& entries) {
     Cairo cr(cairo_create(sheet.get()));
     cairo_set_source_rgb(cr.get(), 0x20 / 255.0, 0x20 / 255.0, 0x20 / 255.0);
     cairo_paint(cr.get());
-    pango_cairo_update_context(cr.get(), pango_layout_get_context(layout));
+    pango_cairo_update_context(cr.get(), pango_layout_get_context(layout.get()));
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const Cell& c = cells[i];
         cairo_set_source_surface(cr.get(), entries[i].look.get(), c.x, c.y);
         cairo_paint(cr.get());
-        pango_layout_set_markup(layout, label(entries[i]).c_str(), -1);
+        pango_layout_set_markup(layout.get(), label(entries[i]).c_str(), -1);
         cairo_set_source_rgb(cr.get(), 0.82, 0.82, 0.82);
         cairo_move_to(cr.get(), c.x, c.y + c.h + 4);
-        pango_cairo_show_layout(cr.get(), layout);
+        pango_cairo_show_layout(cr.get(), layout.get());
     }
-    g_object_unref(layout);
     cairo_surface_flush(sheet.get());
-    std::string png;
-    if (cairo_surface_write_to_png_stream(sheet.get(), appendPng, &png) != CAIRO_STATUS_SUCCESS)
-        throw Failure("cannot encode the contact sheet");
-    return png;
+    return encodePng(sheet.get(), "the contact sheet");
 }
 
 int run(const fs::path& assets, const fs::path& out) {
@@ -414,13 +423,8 @@ int run(const fs::path& assets, const fs::path& out) {
         writeIfChanged(e.written, bytes);
         e.hash = fnv1a(bytes);
         // The window icon also goes to the desktop, which wants PNG.
-        if (e.name == "planet/icon") {
-            std::string png;
-            if (cairo_surface_write_to_png_stream(e.look.get(), appendPng, &png) !=
-                CAIRO_STATUS_SUCCESS)
-                throw Failure("cannot encode the desktop icon");
-            writeIfChanged(out / "ormal.png", png);
-        }
+        if (e.name == "planet/icon")
+            writeIfChanged(out / "ormal.png", encodePng(e.look.get(), "the desktop icon"));
     }
     writeIfChanged(out / "pictures.S", assembly(entries));
     writeIfChanged(out / "pictures_index.cpp", indexSource(entries));
@@ -440,6 +444,9 @@ int main(int argc, char** argv) {
         return run(argv[1], argv[2]);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "ormal-pictures: error: %s\n", e.what());
+        return 1;
+    } catch (...) {
+        std::fprintf(stderr, "ormal-pictures: error: unknown failure\n");
         return 1;
     }
 }
