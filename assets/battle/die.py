@@ -3,6 +3,16 @@
 
 The edges are exactly the box colour, so the strip of box below the picture joins it."""
 import os
+import sys
+
+
+def output_dir():
+    """Beside this file, or the directory given as the only argument."""
+    if len(sys.argv) > 2:
+        sys.exit("usage: %s [output-dir]" % sys.argv[0])
+    out = sys.argv[1] if len(sys.argv) == 2 else os.path.dirname(os.path.abspath(__file__))
+    os.makedirs(out, exist_ok=True)
+    return out
 
 W, H = 63, 58
 # die face: x0, y0, size; set low in the picture so that it sits in the middle of the
@@ -71,7 +81,7 @@ def die(n):
     return ''.join(out)
 
 
-here = os.path.dirname(os.path.abspath(__file__))
+dest = output_dir()
 for n in range(1, 7):
-    with open(os.path.join(here, f'die{n}.svg'), 'w') as f:
+    with open(os.path.join(dest, f'die{n}.svg'), 'w', encoding='utf-8', newline='\n') as f:
         f.write(die(n))

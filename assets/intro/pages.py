@@ -2,13 +2,22 @@
 """Generates the nine intro story pages (page1.svg .. page9.svg).
 
 Deterministic: every random choice comes from a fixed seed per page.
-Run from anywhere: python3 assets/intro/pages.py
+Run from anywhere: python3 assets/intro/pages.py [output-dir]
 """
 import math
 import os
 import random
+import sys
 
-HERE = os.path.dirname(os.path.abspath(__file__))
+
+def output_dir():
+    """Beside this file, or the directory given as the only argument."""
+    if len(sys.argv) > 2:
+        sys.exit("usage: %s [output-dir]" % sys.argv[0])
+    out = sys.argv[1] if len(sys.argv) == 2 else os.path.dirname(os.path.abspath(__file__))
+    os.makedirs(out, exist_ok=True)
+    return out
+
 W, H = 615, 461
 
 
@@ -125,8 +134,8 @@ def cloud_layers(specs, w=W, h=H):
 
 
 def write(name, parts):
-    path = os.path.join(HERE, name)
-    with open(path, "w", encoding="utf-8") as fh:
+    path = os.path.join(output_dir(), name)
+    with open(path, "w", encoding="utf-8", newline="\n") as fh:
         fh.write("\n".join(parts) + "\n")
 
 

@@ -1,5 +1,7 @@
 // build_pictures.cpp: ormal-pictures, which turns the SVG sources listed in pictures.txt into
 // the embedded picture files, their assembly and index, and a contact sheet for a look-over.
+// The build renders each picture on its own (mode render) and then puts them together (mode
+// assemble), so that an edit to one SVG renders only that picture again.
 #include <cairo.h>
 #include <librsvg/rsvg.h>
 #include <pango/pangocairo.h>
@@ -17,6 +19,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -41,6 +44,10 @@ struct Deleter {
 using Surface = std::unique_ptr<cairo_surface_t, Deleter<cairo_surface_destroy>>;
 using Cairo = std::unique_ptr<cairo_t, Deleter<cairo_destroy>>;
 using Object = std::unique_ptr<GObject, Deleter<g_object_unref>>;
+using Layout = std::unique_ptr<PangoLayout, Deleter<g_object_unref>>;
+using FontDescription = std::unique_ptr<PangoFontDescription, Deleter<pango_font_description_free>>;
+using GlibText = std::unique_ptr<gchar, Deleter<g_free>>;
+using Error = std::unique_ptr<GError, Deleter<g_error_free>>;
 
 struct Entry {
     std::string name;  // "map/starmap"
@@ -60,10 +67,8 @@ std::string readFile(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Leaves an unchanged file alone, so its timestamp does not trigger needless rebuilds.
-void writeIfChanged(const fs::path& path, const std::string& bytes) {
-    std::error_code ec;
-    if (fs::file_size(path, ec) == bytes.size() && !ec && readFile(path) == bytes) return;
+// Always rewritten, so that the build sees it newer than what it was made from.
+void writeFile(const fs::path& path, const std::string& bytes) {
     fs::create_directories(path.parent_path());
     fs::path temp = path;
     temp += ".tmp";
@@ -73,6 +78,13 @@ void writeIfChanged(const fs::path& path, const std::string& bytes) {
         if (!out) throw Failure("cannot write " + temp.string());
     }
     fs::rename(temp, path);  // a reader never sees half a file
+}
+
+// Leaves an unchanged file alone, so its timestamp does not trigger needless rebuilds.
+void writeIfChanged(const fs::path& path, const std::string& bytes) {
+    std::error_code ec;
+    if (fs::file_size(path, ec) == bytes.size() && !ec && readFile(path) == bytes) return;
+    writeFile(path, bytes);
 }
 
 std::vector<std::string> splitFields(const std::string& line) {
@@ -138,27 +150,27 @@ Surface newSurface(int width, int height) {
 }
 
 // librsvg's own message, which a parse error ends with a newline.
-Failure svgFailure(const fs::path& path, GError* error) {
+Failure svgFailure(GError* raw) {
+    const Error error(raw);
     std::string why = error ? error->message : "unknown error";
-    g_clear_error(&error);
     while (!why.empty() && std::isspace(static_cast<unsigned char>(why.back()))) why.pop_back();
-    return Failure(path.string() + ": " + why);
+    return Failure(why);
 }
 
 // The SVG drawn into exactly width x height pixels over opaque white.
 Surface renderSvg(const fs::path& path, int width, int height) {
     GError* error = nullptr;
     Object handle(G_OBJECT(rsvg_handle_new_from_file(path.c_str(), &error)));
-    if (!handle) throw svgFailure(path, error);
+    if (!handle) throw svgFailure(error);
     Surface surface = newSurface(width, height);
     Cairo cr(cairo_create(surface.get()));
     cairo_set_source_rgb(cr.get(), 1, 1, 1);
     cairo_paint(cr.get());
     RsvgRectangle viewport{0, 0, static_cast<double>(width), static_cast<double>(height)};
     if (!rsvg_handle_render_document(RSVG_HANDLE(handle.get()), cr.get(), &viewport, &error))
-        throw svgFailure(path, error);
+        throw svgFailure(error);
     if (cairo_status(cr.get()) != CAIRO_STATUS_SUCCESS)
-        throw Failure(path.string() + ": " + cairo_status_to_string(cairo_status(cr.get())));
+        throw Failure(cairo_status_to_string(cairo_status(cr.get())));
     cairo_surface_flush(surface.get());
     return surface;
 }
@@ -312,16 +324,27 @@ std::string indexSource(const std::vector<Entry>& entries) {
     return s;
 }
 
-cairo_status_t appendPng(void* closure, const unsigned char* data, unsigned int length) {
-    static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
-    return CAIRO_STATUS_SUCCESS;
+// cairo is C: nothing may unwind through it, so a failed append is reported as a status.
+cairo_status_t appendPng(void* closure, const unsigned char* data, unsigned int length) noexcept {
+    try {
+        static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+        return CAIRO_STATUS_SUCCESS;
+    } catch (...) {
+        return CAIRO_STATUS_NO_MEMORY;
+    }
+}
+
+std::string encodePng(cairo_surface_t* surface, const std::string& what) {
+    std::string png;
+    const cairo_status_t status = cairo_surface_write_to_png_stream(surface, appendPng, &png);
+    if (status != CAIRO_STATUS_SUCCESS)
+        throw Failure("cannot encode " + what + ": " + cairo_status_to_string(status));
+    return png;
 }
 
 std::string escapeMarkup(const std::string& text) {
-    gchar* escaped = g_markup_escape_text(text.c_str(), -1);
-    std::string out = escaped;
-    g_free(escaped);
-    return out;
+    GlibText escaped(g_markup_escape_text(text.c_str(), -1));
+    return escaped.get();
 }
 
 std::string label(const Entry& e) {
@@ -341,17 +364,16 @@ std::string contactSheet(const std::vector<Entry>& entries) {
     };
     Surface scratch = newSurface(1, 1);
     Cairo measure(cairo_create(scratch.get()));
-    PangoLayout* layout = pango_cairo_create_layout(measure.get());
-    PangoFontDescription* font = pango_font_description_from_string("DejaVu Sans 9");
-    pango_layout_set_font_description(layout, font);
-    pango_font_description_free(font);
+    Layout layout(pango_cairo_create_layout(measure.get()));
+    FontDescription font(pango_font_description_from_string("DejaVu Sans 9"));
+    pango_layout_set_font_description(layout.get(), font.get());
 
     std::vector<Cell> cells;
     int x = kSheetMargin, y = kSheetMargin, rowHeight = 0;
     for (const Entry& e : entries) {
-        pango_layout_set_markup(layout, label(e).c_str(), -1);
+        pango_layout_set_markup(layout.get(), label(e).c_str(), -1);
         Cell c{};
-        pango_layout_get_pixel_size(layout, &c.labelW, &c.labelH);
+        pango_layout_get_pixel_size(layout.get(), &c.labelW, &c.labelH);
         c.w = cairo_image_surface_get_width(e.look.get());
         c.h = cairo_image_surface_get_height(e.look.get());
         int cellW = std::max(c.w, c.labelW);
@@ -372,74 +394,164 @@ std::string contactSheet(const std::vector<Entry>& entries) {
     Cairo cr(cairo_create(sheet.get()));
     cairo_set_source_rgb(cr.get(), 0x20 / 255.0, 0x20 / 255.0, 0x20 / 255.0);
     cairo_paint(cr.get());
-    pango_cairo_update_context(cr.get(), pango_layout_get_context(layout));
+    pango_cairo_update_context(cr.get(), pango_layout_get_context(layout.get()));
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const Cell& c = cells[i];
         cairo_set_source_surface(cr.get(), entries[i].look.get(), c.x, c.y);
         cairo_paint(cr.get());
-        pango_layout_set_markup(layout, label(entries[i]).c_str(), -1);
+        pango_layout_set_markup(layout.get(), label(entries[i]).c_str(), -1);
         cairo_set_source_rgb(cr.get(), 0.82, 0.82, 0.82);
         cairo_move_to(cr.get(), c.x, c.y + c.h + 4);
-        pango_cairo_show_layout(cr.get(), layout);
+        pango_cairo_show_layout(cr.get(), layout.get());
     }
-    g_object_unref(layout);
     cairo_surface_flush(sheet.get());
-    std::string png;
-    if (cairo_surface_write_to_png_stream(sheet.get(), appendPng, &png) != CAIRO_STATUS_SUCCESS)
-        throw Failure("cannot encode the contact sheet");
-    return png;
+    return encodePng(sheet.get(), "the contact sheet");
 }
 
-int run(const fs::path& assets, const fs::path& out) {
-    std::vector<Entry> entries = readManifest(assets / "pictures.txt");
-    const fs::path pictures = fs::absolute(out / "pictures").lexically_normal();
-    int missing = 0;
-    for (Entry& e : entries) {
-        const fs::path source = assets / e.source;
-        e.written = pictures / (e.name + (e.vector ? ".svg" : ".bmp"));
-        e.missing = !fs::exists(source);
-        if (e.missing) {
-            ++missing;
+// Where a picture's files go: the embedded file, and the bitmap the contact sheet shows (the
+// same file for a bitmap; a vector's rendering at its natural pixel size).
+fs::path embeddedPath(const fs::path& out, const Entry& e) {
+    return fs::absolute(out / "pictures" / (e.name + (e.vector ? ".svg" : ".bmp")))
+        .lexically_normal();
+}
+
+fs::path lookPath(const fs::path& out, const Entry& e) {
+    return e.vector ? out / "looks" / (e.name + ".bmp") : embeddedPath(out, e);
+}
+
+// A vector shows on the contact sheet at its natural pixel size.
+std::pair<int, int> lookSize(const Entry& e) {
+    if (!e.vector) return {e.width, e.height};
+    auto px = [](int twips) {
+        return std::max(1, int(std::lround(double(twips) / kTwipsPerPixel)));
+    };
+    return {px(e.width), px(e.height)};
+}
+
+// One picture: its embedded file, and for a vector the bitmap the contact sheet shows.
+void renderPicture(const fs::path& assets, const Entry& e, const fs::path& out) {
+    const fs::path source = assets / e.source;
+    try {
+        const bool missing = !fs::exists(source);
+        if (missing)
             std::fprintf(stderr, "ormal-pictures: warning: %s: source %s is missing; %s\n",
                          e.name.c_str(), source.c_str(), "using a stand-in");
+        const auto [w, h] = lookSize(e);
+        Surface look = missing ? checker(w, h) : renderSvg(source, w, h);  // proves a vector loads
+        if (!e.vector) {
+            writeFile(embeddedPath(out, e), encodeBmp(look.get()));
+            return;
         }
-        // Vectors show on the sheet at their natural pixel size.
-        auto px = [](int twips) { return std::max(1, int(std::lround(twips / 15.0))); };
-        const int w = e.vector ? px(e.width) : e.width;
-        const int h = e.vector ? px(e.height) : e.height;
-        e.look = e.missing ? checker(w, h) : renderSvg(source, w, h);  // proves a vector loads
-        std::string bytes = !e.vector   ? encodeBmp(e.look.get())
-                            : e.missing ? standInSvg(e.width, e.height)
-                                        : readFile(source);
-        writeIfChanged(e.written, bytes);
-        e.hash = fnv1a(bytes);
+        writeFile(embeddedPath(out, e), missing ? standInSvg(e.width, e.height) : readFile(source));
+        writeFile(lookPath(out, e), encodeBmp(look.get()));
+    } catch (const std::exception& failure) {
+        throw Failure("picture " + e.name + " from " + source.string() + ": " + failure.what());
+    }
+}
+
+std::uint32_t readLe(const std::string& bytes, std::size_t at, int size) {
+    std::uint32_t v = 0;
+    for (int i = size - 1; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(bytes[at + i]);
+    return v;
+}
+
+// Reads back a BMP as encodeBmp writes it, checking that it has the expected size.
+Surface decodeBmp(const std::string& bytes, int width, int height) {
+    const std::uint32_t rowBytes = (static_cast<std::uint32_t>(width) * 3 + 3) & ~3u;
+    const std::size_t need = 54 + std::size_t{rowBytes} * static_cast<std::size_t>(height);
+    if (bytes.size() != need || bytes.compare(0, 2, "BM") != 0 || readLe(bytes, 10, 4) != 54 ||
+        readLe(bytes, 18, 4) != static_cast<std::uint32_t>(width) ||
+        readLe(bytes, 22, 4) != static_cast<std::uint32_t>(height) || readLe(bytes, 28, 2) != 24 ||
+        readLe(bytes, 30, 4) != 0)
+        throw Failure("not a " + std::to_string(width) + "x" + std::to_string(height) +
+                      " 24-bit BMP as this tool writes it");
+    Surface surface = newSurface(width, height);
+    auto* data = cairo_image_surface_get_data(surface.get());
+    const int stride = cairo_image_surface_get_stride(surface.get());
+    for (int y = 0; y < height; ++y) {
+        const std::size_t from =
+            54 + std::size_t{rowBytes} * static_cast<std::size_t>(height - 1 - y);
+        auto* row =
+            reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t bgr = readLe(bytes, from + static_cast<std::size_t>(x) * 3, 3);
+            row[x] = 0xFF000000u | bgr;
+        }
+    }
+    cairo_surface_mark_dirty(surface.get());
+    return surface;
+}
+
+// The embedding, the index, the contact sheet and the desktop icon, from the rendered files.
+// pictures.stamp is always touched, the rest rewritten only when they change, so that an
+// unchanged picture rebuilds nothing downstream.
+int assemble(const fs::path& assets, const fs::path& out) {
+    std::vector<Entry> entries = readManifest(assets / "pictures.txt");
+    int missing = 0;
+    for (Entry& e : entries) {
+        e.written = embeddedPath(out, e);
+        const fs::path look = lookPath(out, e);
+        try {
+            const std::string bytes = readFile(e.written);
+            e.hash = fnv1a(bytes);
+            const auto [w, h] = lookSize(e);
+            e.look = decodeBmp(e.vector ? readFile(look) : bytes, w, h);
+        } catch (const std::exception& failure) {
+            throw Failure("picture " + e.name + " is not rendered: " + failure.what());
+        }
+        e.missing = !fs::exists(assets / e.source);
+        missing += e.missing;
         // The window icon also goes to the desktop, which wants PNG.
-        if (e.name == "planet/icon") {
-            std::string png;
-            if (cairo_surface_write_to_png_stream(e.look.get(), appendPng, &png) !=
-                CAIRO_STATUS_SUCCESS)
-                throw Failure("cannot encode the desktop icon");
-            writeIfChanged(out / "ormal.png", png);
-        }
+        if (e.name == "planet/icon")
+            writeIfChanged(out / "ormal.png", encodePng(e.look.get(), "the desktop icon"));
     }
     writeIfChanged(out / "pictures.S", assembly(entries));
     writeIfChanged(out / "pictures_index.cpp", indexSource(entries));
     writeIfChanged(out / "contact-sheet.png", contactSheet(entries));
-    std::printf("ormal-pictures: %zu pictures, %d missing\n", entries.size(), missing);
+    const std::string summary =
+        std::to_string(entries.size()) + " pictures, " + std::to_string(missing) + " missing";
+    writeFile(out / "pictures.stamp", summary + "\n");
+    std::printf("ormal-pictures: %s\n", summary.c_str());
     return 0;
+}
+
+// One picture from a file holding its manifest row, so that a build can render each
+// picture on its own.
+int renderRow(const fs::path& assets, const fs::path& rowFile, const fs::path& out) {
+    std::vector<Entry> entries = readManifest(rowFile);
+    if (entries.size() != 1) throw Failure(rowFile.string() + ": expected exactly one picture");
+    renderPicture(assets, entries.front(), out);
+    return 0;
+}
+
+int renderAll(const fs::path& assets, const fs::path& out) {
+    for (const Entry& e : readManifest(assets / "pictures.txt")) renderPicture(assets, e, out);
+    return assemble(assets, out);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: ormal-pictures <assets-dir> <out-dir>\n");
-        return 2;
-    }
+    const std::vector<std::string> args(argv + 1, argv + argc);
     try {
-        return run(argv[1], argv[2]);
+        if (args.size() == 4 && args[0] == "render") return renderRow(args[1], args[2], args[3]);
+        if (args.size() == 3 && args[0] == "assemble") return assemble(args[1], args[2]);
+        if (args.size() == 2 && args[0] != "render" && args[0] != "assemble")
+            return renderAll(args[0], args[1]);
+        std::fprintf(stderr,
+                     "usage: ormal-pictures <assets-dir> <out-dir>\n"
+                     "         every picture in <assets-dir>/pictures.txt, then as assemble\n"
+                     "       ormal-pictures render <assets-dir> <row-file> <out-dir>\n"
+                     "         the one picture whose manifest row <row-file> holds\n"
+                     "       ormal-pictures assemble <assets-dir> <out-dir>\n"
+                     "         pictures.S, pictures_index.cpp, contact-sheet.png and ormal.png\n"
+                     "         from the rendered pictures\n");
+        return 2;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "ormal-pictures: error: %s\n", e.what());
+        return 1;
+    } catch (...) {
+        std::fprintf(stderr, "ormal-pictures: error: unknown failure\n");
         return 1;
     }
 }
