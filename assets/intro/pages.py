@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Generates the nine intro story pages (page1.svg .. page9.svg).
+"""Generates the nine intro story pages (page1.svg .. page9.svg), and for the pages that carry
+text an English variant (page1_en.svg, ...) with the same scene under English text.
 
 Deterministic: every random choice comes from a fixed seed per page.
 Run from anywhere: python3 assets/intro/pages.py
@@ -128,6 +129,14 @@ def write(name, parts):
     path = os.path.join(HERE, name)
     with open(path, "w", encoding="utf-8") as fh:
         fh.write("\n".join(parts) + "\n")
+
+
+def write_page(name, scene, ru=None, en=None):
+    """Writes name.svg and, when the page has English text, name_en.svg: the scene is drawn
+    once, and the two differ only in the text laid over it."""
+    write(name + ".svg", scene + ([ru] if ru else []) + ['</svg>'])
+    if en is not None:
+        write(name + "_en.svg", scene + [en, '</svg>'])
 
 
 # ---------------------------------------------------------------- ships
@@ -369,8 +378,12 @@ def page1():
     swash = 'M196 318 Q360 306 524 316 Q548 318 560 310 Q548 324 520 322 Q360 316 196 322 Q184 322 178 316 Q186 318 196 318 Z'
     p.append('<path d="%s" fill="#ff6a00" opacity="0.7" filter="url(#glow4)"/>' % swash)
     p.append('<path d="%s" fill="url(#orange)" stroke="#4a1800" stroke-width="0.6"/>' % swash)
-    p.append('</svg>')
-    write("page1.svg", p)
+    # the English title: the same script, smaller, under the swash
+    en = ('<text x="360" y="372" text-anchor="middle" font-family="Z003" font-size="42" %s>Planet Ormal</text>')
+    write_page("page1", p, en="".join([
+        en % 'fill="#ff6a00" opacity="0.6" filter="url(#glow4)"',
+        en % 'fill="#200800" transform="translate(2 3)" opacity="0.8" filter="url(#soft)"',
+        en % 'fill="url(#orange)" stroke="#4a1800" stroke-width="0.55"']))
 
 
 # ---------------------------------------------------------------- page 2
@@ -416,10 +429,11 @@ def page2():
         p.append('<line x1="%d" y1="%d" x2="%d" y2="%d" stroke="#ffb060" stroke-width="3" opacity="0.5" filter="url(#soft)"/>'
                  '<line x1="%d" y1="%d" x2="%d" y2="%d" stroke="#fff0c0" stroke-width="1"/>' % (x1, y1, x2, y2, x1, y1, x2, y2))
     p.append('<circle cx="248" cy="366" r="10" fill="url(#fireglow)"/>')
-    p.append(subtitle(["Издавна пираты нападали на огромные торговые корабли",
-                       "и безжалостно грабили их."], "#ffe040", size=22))
-    p.append('</svg>')
-    write("page2.svg", p)
+    write_page("page2", p,
+               ru=subtitle(["Издавна пираты нападали на огромные торговые корабли",
+                            "и безжалостно грабили их."], "#ffe040", size=22),
+               en=subtitle(["Since olden times pirates had attacked huge merchant ships",
+                            "and robbed them without mercy."], "#ffe040", size=22))
 
 
 
@@ -715,9 +729,9 @@ def page3():
              '<circle cx="-5" cy="-3" r="3.4" fill="#100808"/><circle cx="5" cy="-3" r="3.4" fill="#100808"/>'
              '<path d="M0 2 L-2 6 L2 6 Z" fill="#100808"/></g>')
     p.append('<path d="M80 112 Q150 96 307 112 Q464 96 534 112" fill="none" stroke="#fff0a0" stroke-width="1" opacity="0.5"/>')
-    p.append(subtitle(["Самым знаменитым из них был один пиратский капитан."], "#70ff60", size=23))
-    p.append('</svg>')
-    write("page3.svg", p)
+    write_page("page3", p,
+               ru=subtitle(["Самым знаменитым из них был один пиратский капитан."], "#70ff60", size=23),
+               en=subtitle(["The most famous of them all was a certain pirate captain."], "#70ff60", size=23))
 
 
 # ---------------------------------------------------------------- page 4
@@ -814,10 +828,11 @@ def page4():
     p.append('</g>')
     # flames licking back along the hull toward the tear
     p.append('<ellipse cx="%d" cy="%d" rx="40" ry="30" fill="#fff" opacity="0.6" filter="url(#glow10)"/>' % (cx + 20, cy + 20))
-    p.append(subtitle(["Его команда головорезов появлялась со своим кораблём из бездны,",
-                       "захватывала несметные богатства и исчезала в никуда."], "#ffffff", size=21))
-    p.append('</svg>')
-    write("page4.svg", p)
+    write_page("page4", p,
+               ru=subtitle(["Его команда головорезов появлялась со своим кораблём из бездны,",
+                            "захватывала несметные богатства и исчезала в никуда."], "#ffffff", size=21),
+               en=subtitle(["His cutthroat crew would come out of the abyss with their ship,",
+                            "seize untold riches and vanish into nowhere."], "#ffffff", size=21))
 
 
 # ---------------------------------------------------------------- page 5
@@ -891,10 +906,11 @@ def page5():
         rk.append(rock(rnd, idx, x, y, rx, ry, light=(1 if x < px else -1, -0.6 if y > py else 0.5), rim="#e08050", jag=0.34, n=13))
         idx += 1
     p.append("".join(rk))
-    p.append(subtitle(["Легенды гласят, что на таинственной планете",
-                       "пират спрятал свою добычу."], "#ff6a50", size=22))
-    p.append('</svg>')
-    write("page5.svg", p)
+    write_page("page5", p,
+               ru=subtitle(["Легенды гласят, что на таинственной планете",
+                            "пират спрятал свою добычу."], "#ff6a50", size=22),
+               en=subtitle(["Legends tell that on a mysterious planet",
+                            "the pirate hid his plunder."], "#ff6a50", size=22))
 
 
 # ---------------------------------------------------------------- page 6 / 7
@@ -963,8 +979,7 @@ def page6():
     sx, sy = cx - r * 0.81 - 3, cy - r * 0.59 - 3
     p.append('<circle cx="%s" cy="%s" r="26" fill="#fff" opacity="0.5" filter="url(#glow10)"/>' % (f(sx), f(sy)))
     p.append(sparkle(sx, sy, 34, op=1))
-    p.append('</svg>')
-    write("page6.svg", p)
+    write_page("page6", p)
 
 
 def page7():
@@ -1012,8 +1027,7 @@ def page7():
         if math.hypot(x - cx, y - cy) < r + 60:
             continue
         p.append('<circle cx="%s" cy="%s" r="4" fill="#ffe0a0" opacity="0.5" filter="url(#soft)"/><circle cx="%s" cy="%s" r="1.2" fill="#fff"/>' % (f(x), f(y), f(x), f(y)))
-    p.append('</svg>')
-    write("page7.svg", p)
+    write_page("page7", p)
 
 
 # ---------------------------------------------------------------- page 8 / 9
@@ -1160,8 +1174,7 @@ def page8():
     # beacon glows
     # the domed craft in the foreground, flying left
     p.append(craft(170, 350, 1.0, rot=-6))
-    p.append('</svg>')
-    write("page8.svg", p)
+    write_page("page8", p)
 
 
 def page9():
@@ -1232,10 +1245,11 @@ def page9():
     p.append(ship(150, dy - 150, 0.56, wake=False, sails="sailb", flag="#2050c0"))
     p.append(ship(60, 6, 0.45, wake=True, sails="saild", flag="#111"))
     p.append(ship(560, 60, 0.34, flip=True, wake=True, sails="sailc"))
-    p.append(subtitle(["И вот вы отправляетесь в порт, чтобы нанять корабль",
-                       "и отыскать карту затерянной планеты."], "#70ff60", size=22))
-    p.append('</svg>')
-    write("page9.svg", p)
+    write_page("page9", p,
+               ru=subtitle(["И вот вы отправляетесь в порт, чтобы нанять корабль",
+                            "и отыскать карту затерянной планеты."], "#70ff60", size=22),
+               en=subtitle(["And so you set off for the port to hire a ship",
+                            "and seek out the map of the lost planet."], "#70ff60", size=22))
 
 
 def main():
