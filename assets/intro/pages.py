@@ -927,57 +927,118 @@ def violet_sky(rnd, seedbase):
     return d + cd, cb
 
 
-def crescent_defs(cx, cy, r, ox, oy, soft):
-    """Mask of the lit sliver: the disc minus an offset disc with a soft edge (no filter,
-    so nothing fades at the picture's border)."""
-    rr = r + 2
-    return [
-        '<radialGradient id="term" gradientUnits="userSpaceOnUse" cx="%s" cy="%s" r="%s">'
-        '<stop offset="%.4f" stop-color="#000"/><stop offset="1" stop-color="#000" stop-opacity="0"/></radialGradient>' %
-        (f(cx + ox), f(cy + oy), rr, (rr - soft) / rr),
-        '<mask id="cres" maskUnits="userSpaceOnUse" x="0" y="0" width="%d" height="%d">'
-        '<circle cx="%s" cy="%s" r="%s" fill="#fff"/><circle cx="%s" cy="%s" r="%s" fill="url(#term)"/></mask>' %
-        (W, H, f(cx), f(cy), r, f(cx + ox), f(cy + oy), rr),
-        '<clipPath id="disc"><circle cx="%s" cy="%s" r="%s"/></clipPath>' % (f(cx), f(cy), r),
+def crescent(cx, cy, r, ang, thick, soft=4, night=0.9, night_cols=("#1c0c38", "#06030e"), bloom=0.5, lit_reach=None, halo=(("glow20", 26, 0.55), ("glow10", 10, 0.7))):
+    """A world lit from behind it: the sunlit sliver along the limb facing angle ang (degrees,
+    y down), thick pixels at its widest and tapering to the horns, and the night side.
+    Returns (defs, halo, body): the halo goes behind anything standing on the limb. The
+    limb stays sharp; only the terminator is soft."""
+    b = r - thick
+    at = 'translate(%s %s) rotate(%s)' % (f(cx), f(cy), f(ang))  # local +x faces the sun
+    rad = math.radians(ang)
+    mx, my = cx + r * math.cos(rad), cy + r * math.sin(rad)  # middle of the lit limb
+    sliver = 'M0 %s A%s %s 0 0 1 0 %s A%s %s 0 0 0 0 %s Z' % (f(-r), f(r), f(r), f(r), f(b), f(r), f(-r))
+    # everything sunward of the terminator, reaching past the limb so that the blur
+    # softens the terminator alone once clipped to the disc
+    R = r + 40
+    sunward = ('M0 %s L%s %s L%s %s L0 %s L0 %s A%s %s 0 0 0 0 %s Z' %
+               (f(-R), f(R), f(-R), f(R), f(R), f(R), f(r), f(b), f(r), f(-r)))
+    defs = [
+        '<clipPath id="disc"><circle cx="%s" cy="%s" r="%s"/></clipPath>' % (f(cx), f(cy), f(r)),
+        '<mask id="outside" maskUnits="userSpaceOnUse" x="0" y="0" width="%d" height="%d">'
+        '<rect width="%d" height="%d" fill="#fff"/><circle cx="%s" cy="%s" r="%s" fill="#000"/></mask>' %
+        (W, H, W, H, f(cx), f(cy), f(r - 1)),
+        '<filter id="termsoft" x="-20%%" y="-20%%" width="140%%" height="140%%"><feGaussianBlur stdDeviation="%s"/></filter>' % f(soft),
+        '<mask id="litm" maskUnits="userSpaceOnUse" x="0" y="0" width="%d" height="%d">'
+        '<g clip-path="url(#disc)"><path d="%s" transform="%s" fill="#fff" filter="url(#termsoft)"/></g></mask>' %
+        (W, H, sunward, at),
+        # bright where the sun stands behind the limb, dimmer toward the horns
+        '<radialGradient id="litg" gradientUnits="userSpaceOnUse" cx="%s" cy="%s" r="%s">'
+        '<stop offset="0" stop-color="#ffffff"/><stop offset="0.35" stop-color="#fdf4ff"/>'
+        '<stop offset="0.75" stop-color="#e4ccff"/><stop offset="1" stop-color="#b488f4"/></radialGradient>' %
+        (f(mx), f(my), f(lit_reach or r * 1.45)),
+        '<radialGradient id="nightg" gradientUnits="userSpaceOnUse" cx="%s" cy="%s" r="%s">'
+        '<stop offset="0" stop-color="%s"/><stop offset="1" stop-color="%s"/></radialGradient>' %
+        (f(mx), f(my), f(r * 1.8), night_cols[0], night_cols[1]),
+        # cloud streaks across the lit face
+        '<filter id="litcloud" filterUnits="userSpaceOnUse" x="0" y="0" width="%d" height="%d">'
+        '<feTurbulence type="fractalNoise" baseFrequency="0.018 0.06" numOctaves="4" seed="61"/>'
+        '<feColorMatrix type="matrix" values="0 0 0 0 0.62 0 0 0 0 0.45 0 0 0 0 0.9 2.2 0 0 0 -0.95"/></filter>' % (W, H),
         nebula_filter("nightc", 66, "0.01 0.02", 4, (150, 90, 220), 2.4, -1.0),
     ]
-
-
-def crescent_body(cx, cy, r, glow_col, lit_grad, big_glow="glow20"):
-    cres = '<rect width="%d" height="%d" fill="%s" mask="url(#cres)"/>'
-    return "".join([
-        '<circle cx="%s" cy="%s" r="%s" fill="url(#dark)"/>' % (f(cx), f(cy), r),
-        # faint clouds on the night side, lit a little by the sky
-        '<g clip-path="url(#disc)" opacity="0.11"><rect width="%d" height="%d" filter="url(#nightc)"/></g>' % (W, H),
-        '<g filter="url(#%s)" opacity="0.95">%s</g>' % (big_glow, cres % (W, H, glow_col)),
-        '<g filter="url(#glow4)">%s</g>' % (cres % (W, H, "#f4e4ff")),
-        cres % (W, H, lit_grad),
-    ])
+    # the night side hides the stars and dims the clouds behind it
+    body = ['<circle cx="%s" cy="%s" r="%s" fill="url(#nightg)" opacity="%.2f"/>' % (f(cx), f(cy), f(r), night)]
+    # scattered light: a halo hugging the lit limb, widest where the sliver is, outside the disc
+    back = ['<g mask="url(#outside)"><g transform="%s">' % at]
+    for flt, grow, op in halo:
+        back.append('<path d="%s" transform="scale(%s 1)" fill="#c890ff" opacity="%.2f" filter="url(#%s)"/>' %
+                    (sliver, f((r + grow) / r), op, flt))
+    back.append('</g></g>')
+    body.append('<g clip-path="url(#disc)" opacity="0.07"><rect width="%d" height="%d" filter="url(#nightc)"/></g>' % (W, H))
+    body.append('<g mask="url(#litm)"><rect width="%d" height="%d" fill="url(#litg)"/>'
+                '<g transform="rotate(%s %s %s)"><rect x="-200" y="-200" width="%d" height="%d" filter="url(#litcloud)" opacity="0.3"/></g>'
+                '</g>' % (W, H, f(ang + 90), f(cx), f(cy), W + 400, H + 400))
+    # the limb itself brightest: a thin line along the sunward edge, fading to the horns
+    body.append('<g transform="%s" mask="url(#litm)"><path d="M0 %s A%s %s 0 0 1 0 %s" transform="scale(0.995)" fill="none" '
+                'stroke="#fff" stroke-width="2.5" opacity="0.9"/></g>' % (at, f(-r), f(r), f(r), f(r)))
+    # a bloom of the sliver's own light over both sides of its edges
+    body.append('<g filter="url(#glow4)" opacity="%.2f"><rect width="%d" height="%d" fill="#f4e0ff" mask="url(#litm)"/></g>' %
+                (bloom, W, H))
+    return defs, "".join(back), "".join(body)
 
 
 def page6():
     rnd = random.Random(606)
     p = svg_open(W, H)
     sd, sb = violet_sky(rnd, 61)
-    cx, cy, r = 390, 268, 172
-    ox, oy = 15, 11
-    d = ['<defs>'] + common_defs() + sd + crescent_defs(cx, cy, r, ox, oy, 9)
-    d.append('<linearGradient id="lit" x1="0" y1="0" x2="1" y2="1">'
-             '<stop offset="0" stop-color="#fff"/><stop offset="0.3" stop-color="#fff4ff"/>'
-             '<stop offset="0.6" stop-color="#d8b8ff"/><stop offset="1" stop-color="#a070f0"/></linearGradient>')
-    d.append('<radialGradient id="dark" cx="0.3" cy="0.3" r="0.8">'
-             '<stop offset="0" stop-color="#241040"/><stop offset="1" stop-color="#0a0414"/></radialGradient>')
+    cx, cy, r = 372, 246, 146
+    ang = -126  # the sun stands behind the world's upper left limb
+    cd, chalo, cbody = crescent(cx, cy, r, ang, 20, soft=3, night=1, night_cols=("#1c0c38", "#0c0620"))
+    rad = math.radians(ang)
+    sx, sy = cx + (r + 4) * math.cos(rad), cy + (r + 4) * math.sin(rad)
+    d = ['<defs>'] + common_defs() + sd + cd
+    # the sky darkens around the night side, so the dark disc sinks into it and the lit
+    # sliver stands alone
+    d.append('<radialGradient id="dusk" gradientUnits="userSpaceOnUse" cx="%s" cy="%s" r="%s">'
+             '<stop offset="0.45" stop-color="#06020e" stop-opacity="0.85"/>'
+             '<stop offset="1" stop-color="#06020e" stop-opacity="0"/></radialGradient>' %
+             (f(cx + 40), f(cy + 34), f(r * 2.2)))
+    d.append('<radialGradient id="sunhaze" gradientUnits="userSpaceOnUse" cx="%s" cy="%s" r="%s">'
+             '<stop offset="0" stop-color="#f0c8ff" stop-opacity="0.55"/>'
+             '<stop offset="0.4" stop-color="#b070f0" stop-opacity="0.25"/>'
+             '<stop offset="1" stop-color="#6030c0" stop-opacity="0"/></radialGradient>' %
+             (f(sx), f(sy), f(r * 1.5)))
+    # nebula drifting in front of the world veils its night side, thinning toward the sliver
+    vd, vb = cloud_layers([
+        ("v1", 163, "0.006 0.009", 5, "#7a3cd0", 2.4, -0.85, 'opacity="0.8"'),
+        ("v2", 167, "0.011", 4, "#d070f0", 2.8, -1.45, 'opacity="0.45"'),
+    ])
+    d += vd
+    d.append('<radialGradient id="veilg" gradientUnits="userSpaceOnUse" cx="%s" cy="%s" r="%s">'
+             '<stop offset="0.25" stop-color="#fff"/><stop offset="1" stop-color="#000"/></radialGradient>' %
+             (f(cx + 140), f(cy + 150), f(r * 1.55)))
+    d.append('<mask id="veilm" maskUnits="userSpaceOnUse" x="0" y="0" width="%d" height="%d">'
+             '<rect width="%d" height="%d" fill="url(#veilg)"/></mask>' % (W, H, W, H))
     d.append('</defs>')
     p += d
     p.append('<rect width="%d" height="%d" fill="url(#bg)"/>' % (W, H))
     p += sb
+    p.append('<rect width="%d" height="%d" fill="url(#dusk)"/>' % (W, H))
+    p.append('<rect width="%d" height="%d" fill="url(#sunhaze)"/>' % (W, H))
     p.append(stars(rnd, W, H, 360, big=10, avoid=lambda x, y: math.hypot(x - cx, y - cy) < r + 6))
-    # a wide halo of scattered light around the limb
-    p.append('<circle cx="%d" cy="%d" r="%d" fill="none" stroke="#b080ff" stroke-width="18" opacity="0.35" filter="url(#glow20)"/>' % (cx - 8, cy - 6, r))
-    p.append(crescent_body(cx, cy, r, "#c890ff", "url(#lit)"))
+    p.append(chalo + cbody)
+    # the city on the rim shows as a string of lights just past the terminator
+    lights = ['<g>']
+    for _ in range(70):
+        a = math.radians(ang + rnd.uniform(-38, 30))
+        rr = r - 30 - rnd.expovariate(1 / 9.0)
+        x, y = cx + rr * math.cos(a), cy + rr * math.sin(a)
+        lights.append('<circle cx="%s" cy="%s" r="%s" fill="%s" opacity="%.2f"/>' %
+                      (f(x), f(y), f(rnd.uniform(0.4, 0.9)), rnd.choice(["#ffc060", "#ffe0a0", "#ff9040"]), rnd.uniform(0.3, 0.8)))
+    lights.append('</g>')
+    p.append('<g filter="url(#soft)">' + "".join(lights) + '</g>' + "".join(lights))
+    p.append('<g mask="url(#veilm)">' + "".join(vb) + '</g>')
     # the sun just hidden behind the limb
-    sx, sy = cx - r * 0.81 - 3, cy - r * 0.59 - 3
-    p.append('<circle cx="%s" cy="%s" r="26" fill="#fff" opacity="0.5" filter="url(#glow10)"/>' % (f(sx), f(sy)))
+    p.append('<circle cx="%s" cy="%s" r="30" fill="#fff" opacity="0.45" filter="url(#glow10)"/>' % (f(sx), f(sy)))
     p.append(sparkle(sx, sy, 34, op=1))
     write_page("page6", p)
 
@@ -986,14 +1047,12 @@ def page7():
     rnd = random.Random(707)
     p = svg_open(W, H)
     sd, sb = violet_sky(rnd, 71)
+    # the rim of the world on the page before, close up: the same sun behind the same limb
     cx, cy, r = 560, 900, 760
-    ox, oy = 7, 11
-    d = ['<defs>'] + common_defs() + sd + crescent_defs(cx, cy, r, ox, oy, 9) + ship_defs()
-    d.append('<linearGradient id="lit" x1="0" y1="1" x2="1" y2="0">'
-             '<stop offset="0" stop-color="#c8a0ff"/><stop offset="0.45" stop-color="#fff8ff"/>'
-             '<stop offset="1" stop-color="#e0c8ff"/></linearGradient>')
-    d.append('<radialGradient id="dark" gradientUnits="userSpaceOnUse" cx="%d" cy="%d" r="%d">'
-             '<stop offset="0.8" stop-color="#08020e"/><stop offset="1" stop-color="#2a1048"/></radialGradient>' % (cx, cy, r))
+    ang = -126
+    cd, chalo, cbody = crescent(cx, cy, r, ang, 22, soft=3, night=1, night_cols=("#140a2c", "#08040f"),
+                                bloom=0.6, lit_reach=620, halo=(("glow10", 12, 0.8),))
+    d = ['<defs>'] + common_defs() + sd + cd + ship_defs()
     d.append('<filter id="haze" x="-5%" y="-5%" width="110%" height="110%"><feGaussianBlur stdDeviation="0.8"/></filter>')
     d.append('</defs>')
     p += d
@@ -1002,17 +1061,18 @@ def page7():
     p.append(stars(rnd, W, H, 300, big=8, avoid=lambda x, y: math.hypot(x - cx, y - cy) < r))
     # the glow of the rim behind the skyline
     p.append('<circle cx="%d" cy="%d" r="%d" fill="none" stroke="#d0a0ff" stroke-width="50" opacity="0.5" filter="url(#glow20)"/>' % (cx, cy, r + 14))
+    p.append(chalo)
     # far skyline, hazy violet, then the near one in silhouette with lit windows
     p.append('<g filter="url(#haze)" opacity="0.8">' +
              city_on_arc(rnd, cx, cy, r - 4, -151, -64, 3.2, 20, 70, "#5a3488", ["#ffd8a0", "#ffe8c0"], 1.0) + '</g>')
     p.append('<g>' + city_on_arc(rnd, cx, cy, r - 3, -150, -64, 2.2, 12, 48, "#140824",
                                  ["#ffd070", "#ffb050", "#fff0b0", "#80d0ff"], 1.0) + '</g>')
-    p.append(crescent_body(cx, cy, r, "#d8a8ff", "url(#lit)", big_glow="glow10"))
+    p.append(cbody)
     # lights of the city spilling down the dark side below the rim
     lights = ['<g>']
     for _ in range(220):
         a = math.radians(rnd.uniform(-150, -64))
-        rr = r - 14 - rnd.expovariate(1 / 40.0)
+        rr = r - 30 - rnd.expovariate(1 / 40.0)
         x, y = cx + rr * math.cos(a), cy + rr * math.sin(a)
         lights.append('<circle cx="%s" cy="%s" r="%s" fill="%s" opacity="%.2f"/>' %
                       (f(x), f(y), f(rnd.uniform(0.5, 1.3)), rnd.choice(["#ffc060", "#ffe0a0", "#ff9040"]), rnd.uniform(0.3, 0.9)))
