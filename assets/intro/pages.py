@@ -454,46 +454,6 @@ def blob(rnd, cx, cy, rx, ry, n=11, jag=0.28, rot=0.0):
     return d + ' Z'
 
 
-def shard(rnd, cx, cy, rx, ry, n=9, jag=0.3, rot=0.0):
-    """Angular outline: straight facets between jittered points."""
-    pts = []
-    for k in range(n):
-        a = rot + 2 * math.pi * k / n + rnd.uniform(-0.25, 0.25)
-        r = 1 + rnd.uniform(-jag, jag)
-        pts.append((cx + math.cos(a) * rx * r, cy + math.sin(a) * ry * r))
-    return pts
-
-
-def rock(rnd, idx, cx, cy, rx, ry, light=(-1, -1), rim="#d87a50", body="rockg", jag=0.3, n=10):
-    """Dark faceted rock with a rim of light on the side facing the light source."""
-    pts = shard(rnd, cx, cy, rx, ry, n, jag, rnd.uniform(0, 6.3))
-    d = 'M' + ' L'.join('%s %s' % (f(x), f(y)) for x, y in pts) + ' Z'
-    # facets: triangles from an off-centre point, shaded by which way they face
-    fx, fy = cx + light[0] * rx * 0.15, cy + light[1] * ry * 0.15
-    facets = []
-    for k in range(len(pts)):
-        ax, ay = pts[k]
-        bx, by = pts[(k + 1) % len(pts)]
-        mx, my = (ax + bx) / 2 - cx, (ay + by) / 2 - cy
-        lit = (mx * light[0] + my * light[1]) / (math.hypot(mx, my) * math.hypot(*light) + 1e-9)
-        if lit > 0.2:
-            facets.append('<path d="M%s %s L%s %s L%s %s Z" fill="#ffd0b0" opacity="%.2f"/>' %
-                          (f(fx), f(fy), f(ax), f(ay), f(bx), f(by), 0.05 + 0.07 * lit))
-        elif lit < -0.2:
-            facets.append('<path d="M%s %s L%s %s L%s %s Z" fill="#000" opacity="%.2f"/>' %
-                          (f(fx), f(fy), f(ax), f(ay), f(bx), f(by), 0.2 - 0.25 * lit))
-    cid = "rk%d" % idx
-    dx, dy = -light[0] * max(1.2, rx * 0.035), -light[1] * max(1.2, ry * 0.035)
-    if body == "rockg":
-        body = "rockrr" if light[0] > 0 else "rockrl"
-    return ('<clipPath id="%s"><path d="%s"/></clipPath>'
-            '<g clip-path="url(#%s)"><path d="%s" fill="%s"/>'
-            '<path d="%s" transform="translate(%s %s)" fill="url(#%s)" filter="url(#rocktex)"/>'
-            '%s'
-            '<path d="%s" transform="translate(%s %s)" fill="none" stroke="%s" stroke-width="%s" opacity="0.3" filter="url(#soft)"/></g>' %
-            (cid, d, cid, d, rim, d, f(dx), f(dy), body, "".join(facets), d, f(dx * 1.5), f(dy * 1.5), rim, f(max(2, rx * 0.06))))
-
-
 def rock_defs():
     return [
         '<linearGradient id="rockg" x1="0" y1="0" x2="1" y2="1">'
@@ -515,6 +475,102 @@ def rock_defs():
         '<feComposite in="SourceGraphic" in2="l" operator="arithmetic" k1="1.25" k2="0" k3="0" k4="0" result="m"/>'
         '<feComposite in="m" in2="SourceAlpha" operator="in"/><feGaussianBlur stdDeviation="0.7"/></filter>',
     ]
+
+
+def _hex(c):
+    return "#%02x%02x%02x" % tuple(max(0, min(255, int(round(v)))) for v in c)
+
+
+def boulder(rnd, rid, cx, cy, rx, ry, haze=0.0, craters=0, albedo=(72, 63, 64), haze_col=(30, 30, 70)):
+    """A floating rock. Its silhouette, blurred, is the height of a low dome; noise adds knobs
+    and hollows; the sun at the upper left lights that relief, the body darkens away from it,
+    and a red glow from behind catches the far edge. Far rocks fade toward the sky colour.
+    Returns (svg, outline path, clip id)."""
+    R = (rx + ry) / 2
+    n = rnd.randint(11, 15)
+    base = [2 * math.pi * (k + rnd.uniform(-0.3, 0.3)) / n for k in range(n)]
+    lump = [1 + rnd.uniform(-0.09, 0.09) for _ in range(n)]
+    for _ in range(2):  # a dent and a bulge or two
+        lump[rnd.randrange(n)] *= rnd.choice([0.8, 1.15])
+    tilt = rnd.uniform(-0.5, 0.5)
+    ct, st = math.cos(tilt), math.sin(tilt)
+    pts = []
+    for k in range(n):
+        ex, ey = math.cos(base[k]) * rx * lump[k], math.sin(base[k]) * ry * lump[k]
+        pts.append((cx + ex * ct - ey * st, cy + ex * st + ey * ct))
+    # straight facets with a few rounded shoulders
+    d = 'M%s %s' % (f(pts[0][0]), f(pts[0][1]))
+    for k in range(1, n + 1):
+        x, y = pts[k % n]
+        if rnd.random() < 0.35:
+            px_, py_ = pts[k - 1]
+            mx, my = (px_ + x) / 2, (py_ + y) / 2
+            ox, oy = mx - cx, my - cy
+            d += ' Q%s %s %s %s' % (f(mx + ox * 0.12), f(my + oy * 0.12), f(x), f(y))
+        else:
+            d += ' L%s %s' % (f(x), f(y))
+    d += ' Z'
+    cid = "bc%s" % rid
+    fid = "bv%s" % rid
+    x0, y0 = cx - R * 1.6, cy - R * 1.6
+    # the relief: dome (blurred silhouette) plus noise; the noise's scale follows the rock's size
+    soft = R * 0.32
+    o = ['<filter id="%s" filterUnits="userSpaceOnUse" x="%s" y="%s" width="%s" height="%s" color-interpolation-filters="sRGB">'
+         '<feGaussianBlur in="SourceAlpha" stdDeviation="%s" result="dome"/>'
+         '<feTurbulence type="fractalNoise" baseFrequency="%s" numOctaves="5" seed="%d" result="noise"/>'
+         '<feComposite in="dome" in2="noise" operator="arithmetic" k1="0" k2="1" k3="0.7" k4="-0.6" result="h"/>'
+         '<feDiffuseLighting in="h" surfaceScale="%s" diffuseConstant="1.25" lighting-color="#ffe4c8" result="key">'
+         '<feDistantLight azimuth="225" elevation="32"/></feDiffuseLighting>'
+         '<feComposite in="key" in2="SourceGraphic" operator="arithmetic" k1="1.3" k3="0.1" result="lit"/>'
+         '<feComposite in="lit" in2="SourceAlpha" operator="in"/></filter>' %
+         (fid, f(x0), f(y0), f(R * 3.2), f(R * 3.2), f(max(0.8, soft)), "%.4f" % (2.2 / R), rnd.randint(1, 999),
+          f(min(R * 0.55, 48))),
+         '<clipPath id="%s"><path d="%s"/></clipPath>' % (cid, d),
+         '<g clip-path="url(#%s)">' % cid,
+         '<path d="%s" fill="%s" filter="url(#%s)"/>' % (d, _hex(albedo), fid)]
+    # craters: the wall toward the sun in shadow, the far wall lit
+    for _ in range(craters):
+        a = rnd.uniform(0, 2 * math.pi)
+        dist = rnd.uniform(0.1, 0.55)
+        x, y = cx + math.cos(a) * rx * dist, cy + math.sin(a) * ry * dist
+        cr = R * rnd.uniform(0.06, 0.12)
+        cq = cr * rnd.uniform(0.5, 0.75)
+        o.append('<g transform="translate(%s %s) rotate(%s)" fill="none" stroke-linecap="round" filter="url(#bsoft)">'
+                 '<ellipse rx="%s" ry="%s" fill="#000" opacity="0.16"/>'
+                 '<path d="M%s 0 A%s %s 0 0 1 %s 0" stroke="#000" stroke-width="%s" opacity="0.3" transform="translate(0 %s)"/>'
+                 '<path d="M%s 0 A%s %s 0 0 0 %s 0" stroke="#ffd8b8" stroke-width="%s" opacity="0.16"/></g>' %
+                 (f(x), f(y), f(rnd.uniform(-70, -20)), f(cr), f(cq),
+                  f(-cr), f(cr), f(cq), f(cr), f(cq * 0.5), f(cq * 0.15),
+                  f(-cr * 0.85), f(cr * 0.85), f(cq * 0.85), f(cr * 0.85), f(max(0.6, cq * 0.2))))
+    # the body as a whole turning away from the sun; a warm edge where the sun grazes it and a
+    # red one from the glow behind
+    o.append('<path d="%s" fill="url(#bshade)"/>' % d)
+    edge = "bsoft" if R < 30 else "bsoftl"
+    o.append('<path d="%s" fill="none" stroke="url(#bkey)" stroke-width="%s" filter="url(#%s)"/>' % (d, f(max(1.2, R * 0.06)), edge))
+    o.append('<path d="%s" fill="none" stroke="url(#bback)" stroke-width="%s" filter="url(#%s)" opacity="0.55"/>' % (d, f(max(1.4, R * 0.1)), edge))
+    if haze:
+        o.append('<path d="%s" fill="%s" opacity="%.2f"/>' % (d, _hex(haze_col), haze))
+    o.append('</g>')
+    return "".join(o), d, cid
+
+
+def boulder_defs():
+    return [
+        '<radialGradient id="bshade" cx="0.3" cy="0.28" r="0.85">'
+        '<stop offset="0.2" stop-color="#000" stop-opacity="0"/><stop offset="1" stop-color="#000" stop-opacity="0.82"/></radialGradient>',
+        '<filter id="bsoft" x="-20%" y="-20%" width="140%" height="140%"><feGaussianBlur stdDeviation="0.6"/></filter>',
+        '<filter id="bsoftl" x="-20%" y="-20%" width="140%" height="140%"><feGaussianBlur stdDeviation="3"/></filter>',
+        '<linearGradient id="bkey" x1="0" y1="0" x2="1" y2="0.8">'
+        '<stop offset="0" stop-color="#ffe8cc" stop-opacity="0.9"/><stop offset="0.4" stop-color="#ffd8b0" stop-opacity="0"/></linearGradient>',
+        '<linearGradient id="bback" x1="0" y1="0" x2="1" y2="0.8">'
+        '<stop offset="0.6" stop-color="#ff6a30" stop-opacity="0"/><stop offset="1" stop-color="#ff7040" stop-opacity="0.8"/></linearGradient>',
+    ]
+
+
+def cast_shadow(outline, cid, dx, dy, blur="soft", op=0.6):
+    """The shadow of a rock in front, thrown onto the rock clipped by cid."""
+    return ('<g clip-path="url(#%s)"><path d="%s" transform="translate(%s %s)" fill="#000" opacity="%.2f" filter="url(#%s)"/></g>' %
+            (cid, outline, f(dx), f(dy), op, blur))
 
 
 def building(rnd, x, base, wdt, hgt, body, win, kind):
@@ -840,7 +896,7 @@ def page4():
 def page5():
     rnd = random.Random(505)
     p = svg_open(W, H)
-    d = ['<defs>'] + common_defs() + rock_defs() + [subband_def()]
+    d = ['<defs>'] + common_defs() + boulder_defs() + [subband_def()]
     d.append('<radialGradient id="bg" cx="0.55" cy="0.4" r="0.8">'
              '<stop offset="0" stop-color="#1a1a40"/><stop offset="0.6" stop-color="#0a0a20"/>'
              '<stop offset="1" stop-color="#020208"/></radialGradient>')
@@ -889,23 +945,36 @@ def page5():
               px, py - 18, pr + 20, px, py, px, py, pr))
     p.append('<circle cx="%d" cy="%d" r="%d" fill="url(#patm)"/>' % (px, py, pr + 4))
     p.append('<g clip-path="url(#front)">' + rings() + '</g>')
-    # floating rocks: small far ones, big dark near ones framing the view
-    rk = []
-    idx = 0
-    for _ in range(16):
-        x, y = rnd.uniform(20, 600), rnd.uniform(30, 360)
-        if math.hypot(x - px, (y - py) * 1.6) < 240:
+    # floating rocks, all lit by the sun that lights the planet: hazy far ones, a few in
+    # front of the planet, and big near ones framing the view, throwing shadows on each other
+    far, mid = [], []
+    k = 0
+    while len(far) < 14:
+        x, y = rnd.uniform(10, 605), rnd.uniform(20, 380)
+        if math.hypot(x - px, (y - py) * 1.6) < 235:
             continue
-        s = rnd.uniform(5, 16)
-        rk.append(rock(rnd, idx, x, y, s * 1.3, s, light=(1 if x < px else -1, -0.5 if y > py else 0.5), rim="#c07050", n=7))
-        idx += 1
-    p.append('<g opacity="0.85">' + "".join(rk) + '</g>')
-    near = [(30, 70, 80, 54), (590, 60, 64, 40), (60, 340, 120, 74), (575, 330, 100, 84), (480, 230, 30, 22), (150, 205, 32, 24)]
-    rk = []
-    for x, y, rx, ry in near:
-        rk.append(rock(rnd, idx, x, y, rx, ry, light=(1 if x < px else -1, -0.6 if y > py else 0.5), rim="#e08050", jag=0.34, n=13))
-        idx += 1
-    p.append("".join(rk))
+        s = rnd.uniform(3.5, 9)
+        far.append(boulder(rnd, "f%d" % k, x, y, s * 1.3, s, haze=0.5)[0])
+        k += 1
+    p.append("".join(far))
+    for k, (x, y, rx, ry, cr) in enumerate([(250, 128, 15, 11, 0), (468, 250, 24, 17, 1), (164, 178, 28, 20, 2),
+                                            (410, 332, 14, 10, 0), (206, 318, 11, 8, 0)]):
+        mid.append(boulder(rnd, "m%d" % k, x, y, rx, ry, haze=0.2, craters=cr)[0])
+    p.append("".join(mid))
+    near = []
+    for k, (x, y, rx, ry, cr) in enumerate([(36, 58, 92, 62, 4), (588, 72, 74, 50, 3),
+                                            (66, 366, 134, 84, 5), (566, 352, 112, 90, 4)]):
+        near.append(boulder(rnd, "n%d" % k, x, y, rx, ry, craters=cr))
+    # small rocks hanging just in front of the big ones, and their shadows on them
+    casters = [(0, 86, 34, 16, 11), (2, 168, 306, 22, 15), (3, 486, 300, 15, 11)]
+    for (i, x, y, rx, ry) in casters:
+        svg, outline, cid = near[i]
+        small = boulder(rnd, "s%d" % i, x, y, rx, ry, craters=1)
+        # the sun is up and to the left: the shadow falls down and to the right
+        p.append(svg + cast_shadow(small[1], cid, rx * 0.9, ry * 1.2, op=0.65))
+        near[i] = None
+        p.append(small[0])
+    p.append("".join(n[0] for n in near if n))
     write_page("page5", p,
                ru=subtitle(["Легенды гласят, что на таинственной планете",
                             "пират спрятал свою добычу."], "#ff6a50", size=22),
