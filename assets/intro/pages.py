@@ -1306,6 +1306,55 @@ def page8():
     write_page("page8", p)
 
 
+def lantern(x, y, r=7):
+    """A port lamp: glow, then the bright flame."""
+    return ('<circle cx="%s" cy="%s" r="%s" fill="url(#lamp)"/><circle cx="%s" cy="%s" r="%s" fill="#fff6d0"/>' %
+            (f(x), f(y), f(r), f(x), f(y), f(max(0.9, r * 0.18))))
+
+
+def rope(x0, y0, x1, y1, sag, col="#120c0a", w=0.8, op=0.9):
+    return ('<path d="M%s %s Q%s %s %s %s" fill="none" stroke="%s" stroke-width="%s" opacity="%.2f"/>' %
+            (f(x0), f(y0), f((x0 + x1) / 2), f((y0 + y1) / 2 + sag), f(x1), f(y1), col, f(w), op))
+
+
+def mooring_mast(x, base, top):
+    """A tall post on the pier with a yard, a lantern at its head and a ladder of rungs."""
+    o = ['<g stroke-linecap="round">',
+         '<line x1="%s" y1="%s" x2="%s" y2="%s" stroke="#0c0808" stroke-width="4"/>' % (f(x), f(base), f(x), f(top)),
+         '<line x1="%s" y1="%s" x2="%s" y2="%s" stroke="#7a5a40" stroke-width="1" opacity="0.8"/>' % (f(x - 1.2), f(base), f(x - 1.2), f(top)),
+         '<line x1="%s" y1="%s" x2="%s" y2="%s" stroke="#0c0808" stroke-width="2"/>' % (f(x - 12), f(top + 10), f(x + 12), f(top + 10)),
+         '<path d="M%s %s L%s %s L%s %s" fill="none" stroke="#0c0808" stroke-width="0.8"/>' % (f(x - 12), f(top + 10), f(x), f(top), f(x + 12), f(top + 10))]
+    for yy in range(int(top) + 20, int(base) - 4, 7):
+        o.append('<line x1="%s" y1="%d" x2="%s" y2="%d" stroke="#3a2a20" stroke-width="0.8"/>' % (f(x - 3), yy, f(x + 3), yy))
+    o.append('</g>')
+    o.append(lantern(x, top - 3, 10))
+    o.append(lantern(x - 12, top + 12, 5) + lantern(x + 12, top + 12, 5))
+    return "".join(o)
+
+
+def gangway(x0, y0, x1, y1):
+    """A plank with a hand rope on posts, from the pier (x0, y0) up to a ship's rail (x1, y1)."""
+    o = ['<g stroke-linecap="round">',
+         '<line x1="%s" y1="%s" x2="%s" y2="%s" stroke="#1a0e08" stroke-width="3.2"/>' % (f(x0), f(y0), f(x1), f(y1)),
+         '<line x1="%s" y1="%s" x2="%s" y2="%s" stroke="#a07850" stroke-width="1"/>' % (f(x0), f(y0 - 1.2), f(x1), f(y1 - 1.2))]
+    for t in (0.0, 0.5, 1.0):
+        x, y = x0 + (x1 - x0) * t, y0 + (y1 - y0) * t
+        o.append('<line x1="%s" y1="%s" x2="%s" y2="%s" stroke="#1a0e08" stroke-width="1"/>' % (f(x), f(y), f(x), f(y - 7)))
+    o.append(rope(x0, y0 - 7, x1, y1 - 7, 2, w=0.7))
+    o.append('</g>')
+    return "".join(o)
+
+
+def figure(x, base, s=1.0, load=False):
+    """A docker in silhouette, a crate on his shoulder if he carries one."""
+    o = ('<g transform="translate(%s %s) scale(%s)" fill="#0a0608">'
+         '<circle cx="0" cy="-11" r="1.6"/><path d="M-1.8 -9 L1.8 -9 L2 -3 L1.2 0 L0.3 0 L0 -3 L-0.4 0 L-1.3 0 L-2 -3 Z"/>' %
+         (f(x), f(base), f(s)))
+    if load:
+        o += '<rect x="-1" y="-15" width="5" height="4" fill="#5a3a20" stroke="#0a0608" stroke-width="0.4"/>'
+    return o + '</g>'
+
+
 def page9():
     rnd = random.Random(909)
     p = svg_open(W, H)
@@ -1318,29 +1367,41 @@ def page9():
         ("n2", 93, "0.009", 4, "#d07040", 3.0, -1.65, 'opacity="0.35"'),
     ])
     d += cd
-    dx, dy, dr = 420, 320, 190
+    deck = 300  # the level of the quay and the pier
+    dx, dy, dr = 470, deck - 4, 150
     d.append('<radialGradient id="domeg" cx="0.45" cy="0.75" r="0.75">'
              '<stop offset="0" stop-color="#ffd890" stop-opacity="0.75"/><stop offset="0.5" stop-color="#e09050" stop-opacity="0.45"/>'
              '<stop offset="0.85" stop-color="#6080c0" stop-opacity="0.35"/><stop offset="1" stop-color="#a0d0ff" stop-opacity="0.7"/></radialGradient>')
     d.append('<clipPath id="domec"><path d="M%d %d A%d %d 0 0 1 %d %d Z"/></clipPath>' % (dx - dr, dy, dr, dr, dx + dr, dy))
-    d.append('<linearGradient id="deck" x1="0" y1="0" x2="0" y2="1">'
-             '<stop offset="0" stop-color="#5a5060"/><stop offset="0.2" stop-color="#2a2430"/><stop offset="1" stop-color="#0a080c"/></linearGradient>')
+    d.append('<linearGradient id="wall" x1="0" y1="0" x2="0" y2="1">'
+             '<stop offset="0" stop-color="#6a5a60"/><stop offset="0.15" stop-color="#3a3040"/><stop offset="1" stop-color="#16121a"/></linearGradient>')
+    d.append('<linearGradient id="planks" x1="0" y1="0" x2="0" y2="1">'
+             '<stop offset="0" stop-color="#c8a070"/><stop offset="0.3" stop-color="#6a4a30"/><stop offset="1" stop-color="#20140c"/></linearGradient>')
+    d.append('<linearGradient id="rockdark" x1="0" y1="0" x2="0" y2="1">'
+             '<stop offset="0" stop-color="#000" stop-opacity="0"/><stop offset="1" stop-color="#000" stop-opacity="0.8"/></linearGradient>')
+    d.append('<radialGradient id="pool"><stop offset="0" stop-color="#ffc870" stop-opacity="0.55"/>'
+             '<stop offset="1" stop-color="#ff9030" stop-opacity="0"/></radialGradient>')
     d.append('</defs>')
     p += d
     p.append('<rect width="%d" height="%d" fill="url(#bg)"/>' % (W, H))
     p += cb
     p.append(stars(rnd, W, H, 300, big=8, avoid=lambda x, y: math.hypot(x - dx, y - dy) < dr and y < dy))
+
+    # ships out in the sky: one coming in to the port, one far off leaving it
+    p.append(ship(130, 34, 0.36, wake=True, sails="saild", flag="#111"))
+    p.append(ship(600, 30, 0.2, flip=True, wake=True, sails="sailc"))
+    p.append(ship(40, 120, 0.12, wake=True, sails="sailb"))
+
     # the great dome: glass over a warm lit city
     p.append('<circle cx="%d" cy="%d" r="%d" fill="#ffb060" opacity="0.25" filter="url(#glow20)"/>' % (dx, dy, dr + 10))
     inside = ['<g clip-path="url(#domec)">']
     inside.append('<rect x="%d" y="%d" width="%d" height="%d" fill="#201830"/>' % (dx - dr, dy - dr, 2 * dr, dr))
-    inside.append('<g opacity="0.8">' + skyline(rnd, dx - dr + 10, dx + dr - 10, dy + 2, 30, 110, "#3a2838",
+    inside.append('<g opacity="0.8">' + skyline(rnd, dx - dr + 10, dx + dr - 10, dy + 2, 26, 92, "#3a2838",
                                                 ["#ffd890", "#fff0c0"]) + '</g>')
-    inside.append(skyline(rnd, dx - dr, dx + dr, dy + 2, 14, 55, "#140c18", ["#ffd070", "#ffb050", "#fff0b0"], gap=(-1, 1)))
+    inside.append(skyline(rnd, dx - dr, dx + dr, dy + 2, 12, 46, "#140c18", ["#ffd070", "#ffb050", "#fff0b0"], gap=(-1, 1)))
     inside.append('<rect x="%d" y="%d" width="%d" height="%d" fill="url(#domeg)"/>' % (dx - dr, dy - dr, 2 * dr, dr))
     inside.append('</g>')
     p.append("".join(inside))
-    # glass ribs: meridians and parallels
     rib = ['<g fill="none" stroke="#c8e4ff" stroke-width="1.2" opacity="0.55">']
     for k in range(-3, 4):
         rxk = dr * abs(math.sin(math.pi * k / 8))
@@ -1352,28 +1413,99 @@ def page9():
     for k in range(1, 5):
         yk = dy - dr * k / 5
         hx = math.sqrt(dr * dr - (dy - yk) ** 2)
-        rib.append('<path d="M%s %s Q%d %s %s %s"/>' % (f(dx - hx), f(yk), dx, f(yk + 16 * (1 - k / 5)), f(dx + hx), f(yk)))
+        rib.append('<path d="M%s %s Q%d %s %s %s"/>' % (f(dx - hx), f(yk), dx, f(yk + 14 * (1 - k / 5)), f(dx + hx), f(yk)))
     rib.append('</g>')
     p.append("".join(rib))
     p.append('<path d="M%d %d A%d %d 0 0 1 %d %d" fill="none" stroke="#e8f4ff" stroke-width="3"/>' % (dx - dr, dy, dr, dr, dx + dr, dy))
-    p.append('<path d="M%d %d A%d %d 0 0 1 %d %d" fill="none" stroke="#fff" stroke-width="5" opacity="0.5" stroke-linecap="round" filter="url(#soft)"/>' %
-             (dx - dr * 0.8, dy - dr * 0.6, dr * 0.95, dr * 0.95, dx - dr * 0.2, dy - dr * 0.96))
-    # the port deck and the rock it sits on
-    p.append('<path d="M0 %d L615 %d L615 %d L0 %d Z" fill="url(#deck)"/>' % (dy - 4, dy - 4, dy + 26, dy + 26))
-    p.append('<path d="M0 %d Q120 %d 200 %d Q320 %d 420 %d Q520 %d 615 %d L615 461 L0 461 Z" fill="url(#rockg)" filter="url(#rocktex)"/>' %
-             (dy + 20, dy + 90, dy + 60, dy + 130, dy + 80, dy + 120, dy + 30))
-    # lamp posts along the deck edge
-    for x in range(18, 615, 46):
-        p.append('<line x1="%d" y1="%d" x2="%d" y2="%d" stroke="#0a0808" stroke-width="2"/>'
-                 '<circle cx="%d" cy="%d" r="7" fill="url(#lamp)"/>' % (x, dy - 4, x, dy - 22, x, dy - 24))
-    # piers reaching out on the left with ships moored
-    p.append('<path d="M0 %d L230 %d L230 %d L0 %d Z" fill="#2a2430" stroke="#6a5a50" stroke-width="0.8"/>' % (dy - 70, dy - 70, dy - 64, dy - 62))
-    for x in (40, 120, 200):
-        p.append('<rect x="%d" y="%d" width="6" height="66" fill="#1a1418"/>' % (x, dy - 66))
-    p.append(ship(-30, dy - 190, 0.72, wake=False, sails="sailc"))
-    p.append(ship(150, dy - 150, 0.56, wake=False, sails="sailb", flag="#2050c0"))
-    p.append(ship(60, 6, 0.45, wake=True, sails="saild", flag="#111"))
-    p.append(ship(560, 60, 0.34, flip=True, wake=True, sails="sailc"))
+    p.append('<path d="M%s %s A%s %s 0 0 1 %s %s" fill="none" stroke="#fff" stroke-width="5" opacity="0.5" stroke-linecap="round" filter="url(#soft)"/>' %
+             (f(dx - dr * 0.8), f(dy - dr * 0.6), f(dr * 0.95), f(dr * 0.95), f(dx - dr * 0.2), f(dy - dr * 0.96)))
+    # the stone ring the dome stands on
+    p.append('<rect x="%d" y="%d" width="%d" height="6" fill="url(#wall)" stroke="#8a7a80" stroke-width="0.6"/>' % (dx - dr - 6, dy - 2, 2 * dr + 12))
+
+    # the island the port is built on: a quay wall with lit windows over a hanging rock
+    isl = 226
+    rockd = ['M%d %d' % (isl - 8, deck + 14)]
+    xs = list(range(isl, 630, 22))
+    for k, x in enumerate(xs):
+        t = (x - isl) / (760 - isl)  # the island runs on past the right edge
+        depth = 40 + 150 * math.sin(math.pi * t) ** 0.7 * rnd.uniform(0.75, 1.05)
+        if k % 4 == 2:
+            depth += 26
+        rockd.append('L%s %s' % (f(x + rnd.uniform(-6, 6)), f(deck + 14 + depth)))
+    rockd.append('L630 %d Z' % (deck + 14))
+    rockd = " ".join(rockd)
+    p.append('<path d="%s" fill="#3a2c30"/>' % rockd)
+    p.append('<path d="%s" transform="translate(5 4)" fill="url(#rockg)" filter="url(#rocktex)"/>' % rockd)
+    p.append('<path d="%s" fill="url(#rockdark)"/>' % rockd)
+    p.append('<rect x="%d" y="%d" width="%d" height="16" fill="url(#wall)"/>' % (isl - 10, deck, 630 - isl))
+    p.append('<line x1="%d" y1="%d" x2="615" y2="%d" stroke="#b89878" stroke-width="1.2"/>' % (isl - 10, deck + 0.5, deck + 0.5))
+    win = ['<g>']
+    for x in range(isl, 612, 13):
+        win.append('<path d="M%d %d v-5 a2.5 2.5 0 0 1 5 0 v5 Z" fill="%s"/>' % (x, deck + 13, rnd.choice(["#ffd070", "#ffb050", "#3a2a20", "#ffe0a0"])))
+    win.append('</g>')
+    p.append("".join(win))
+
+    # the ships at their berths, just beyond the pier's edge
+    ax, asc = 2, 0.8
+    bx, bsc = 372, 0.62
+    ay, by = deck - asc * 142, deck - bsc * 142
+    p.append(ship(bx, by, bsc, flip=True, wake=False, sails="sailb", flag="#2050c0"))
+    p.append(ship(ax, ay, asc, wake=False, sails="sailc"))
+
+    # the pier: a plank deck on an open truss, reaching out from the island over nothing
+    tr = ['<g stroke="#0e0a0c" fill="none">',
+          '<line x1="-4" y1="%d" x2="%d" y2="%d" stroke-width="3"/>' % (deck + 30, isl, deck + 30)]
+    for x in range(0, isl, 28):
+        tr.append('<line x1="%d" y1="%d" x2="%d" y2="%d" stroke-width="2"/>' % (x, deck + 6, x, deck + 30))
+        tr.append('<line x1="%d" y1="%d" x2="%d" y2="%d" stroke-width="1.4"/>' % (x, deck + 30, x + 28, deck + 6))
+    tr.append('</g>')
+    p.append("".join(tr))
+    p.append('<rect x="-2" y="%d" width="%d" height="7" fill="url(#planks)" stroke="#0e0a0c" stroke-width="0.8"/>' % (deck, isl + 2))
+    for x in range(6, isl, 9):
+        p.append('<line x1="%d" y1="%d" x2="%d" y2="%d" stroke="#2a1a10" stroke-width="0.5"/>' % (x, deck + 1, x, deck + 7))
+    # pools of lamplight on the planks and the quay
+    for x in range(20, 600, 48):
+        p.append('<ellipse cx="%d" cy="%d" rx="20" ry="4" fill="url(#pool)"/>' % (x, deck + 1))
+    # railing along the pier's near edge
+    rail = ['<g stroke="#0e0a0c">', '<line x1="-2" y1="%d" x2="%d" y2="%d" stroke-width="1.2"/>' % (deck - 8, isl, deck - 8)]
+    for x in range(2, isl, 11):
+        rail.append('<line x1="%d" y1="%d" x2="%d" y2="%d" stroke-width="0.9"/>' % (x, deck - 8, x, deck))
+    rail.append('</g>')
+    p.append("".join(rail))
+    # bollards, crates and barrels on the quay
+    for x in (40, 188, 226, 380):
+        p.append('<rect x="%d" y="%d" width="5" height="5" rx="1.5" fill="#1a1214" stroke="#6a5040" stroke-width="0.5"/>' % (x, deck - 5))
+    for x, y, w_, h_ in [(402, deck - 8, 9, 8), (410, deck - 8, 8, 8), (405, deck - 15, 8, 7), (560, deck - 9, 10, 9), (571, deck - 7, 7, 7)]:
+        p.append('<rect x="%d" y="%d" width="%d" height="%d" fill="#6a4828" stroke="#1a0e06" stroke-width="0.7"/>'
+                 '<path d="M%d %d L%d %d" stroke="#1a0e06" stroke-width="0.5"/>' % (x, y, w_, h_, x, y, x + w_, y + h_))
+    for x in (122, 129):
+        p.append('<rect x="%d" y="%d" width="7" height="9" rx="2" fill="#4a3020" stroke="#140a04" stroke-width="0.6"/>'
+                 '<line x1="%d" y1="%d" x2="%d" y2="%d" stroke="#a08050" stroke-width="0.6"/>' % (x, deck - 9, x, deck - 5, x + 7, deck - 5))
+    # mooring lines from bow and stern to the bollards, and gangways up to the rails
+    def at(x0, y0, sc, lx, ly, flip=False):  # a point of a ship's own drawing, on the page
+        return (x0 - lx * sc if flip else x0 + lx * sc), y0 + ly * sc
+    for (lx, ly), (qx, qy), sag in [((22, 110), (42, deck - 5), 5), ((212, 100), (190, deck - 5), 4)]:
+        p.append(rope(*at(ax, ay, asc, lx, ly), qx, qy, sag))
+    for (lx, ly), (qx, qy), sag in [((212, 100), (228, deck - 5), 3), ((22, 110), (382, deck - 5), 4)]:
+        p.append(rope(*at(bx, by, bsc, lx, ly, True), qx, qy, sag))
+    p.append(gangway(152, deck - 1, *at(ax, ay, asc, 150, 108)))
+    p.append(gangway(268, deck - 1, *at(bx, by, bsc, 130, 108, True)))
+    # mooring masts on the pier and the quay: lines to the ships' mastheads, lanterns lit
+    masts = [(206, deck - 124), (398, deck - 108)]
+    for x, top in masts:
+        p.append(mooring_mast(x, deck, top))
+    p.append(rope(206, masts[0][1] + 10, *at(ax, ay, asc, 158, 24), 8))
+    p.append(rope(206, masts[0][1] + 10, *at(bx, by, bsc, 158, 24, True), 6))
+    p.append(rope(398, masts[1][1] + 10, *at(bx, by, bsc, 64, 34, True), 6))
+    # lamp posts along the railing
+    for x in range(20, 600, 48):
+        if any(abs(x - mx) < 14 for mx, _ in masts):
+            continue
+        p.append('<line x1="%d" y1="%d" x2="%d" y2="%d" stroke="#0a0808" stroke-width="1.6"/>' % (x, deck, x, deck - 22))
+        p.append(lantern(x, deck - 24, 7))
+    # dockers at work
+    p.append(figure(164, deck, 1.3, load=True) + figure(104, deck, 1.3) + figure(250, deck, 1.25, load=True) +
+             figure(286, deck, 1.3) + figure(470, deck, 1.2))
     write_page("page9", p,
                ru=subtitle(["И вот вы отправляетесь в порт, чтобы нанять корабль",
                             "и отыскать карту затерянной планеты."], "#70ff60", size=22),
