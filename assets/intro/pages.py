@@ -1368,7 +1368,7 @@ def page9():
     ])
     d += cd
     deck = 300  # the level of the quay and the pier
-    dx, dy, dr = 470, deck - 4, 150
+    dx, dy, dr = 460, deck - 4, 150
     d.append('<radialGradient id="domeg" cx="0.45" cy="0.75" r="0.75">'
              '<stop offset="0" stop-color="#ffd890" stop-opacity="0.75"/><stop offset="0.5" stop-color="#e09050" stop-opacity="0.45"/>'
              '<stop offset="0.85" stop-color="#6080c0" stop-opacity="0.35"/><stop offset="1" stop-color="#a0d0ff" stop-opacity="0.7"/></radialGradient>')
