@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Generates the nine intro story pages (page1.svg .. page9.svg).
+"""Generates the nine intro story pages (page1.svg .. page9.svg), and for the pages that carry
+text an English variant (page1_en.svg, ...) with the same scene under English text.
 
 Deterministic: every random choice comes from a fixed seed per page.
 Run from anywhere: python3 assets/intro/pages.py [output-dir]
@@ -137,6 +138,14 @@ def write(name, parts):
     path = os.path.join(output_dir(), name)
     with open(path, "w", encoding="utf-8", newline="\n") as fh:
         fh.write("\n".join(parts) + "\n")
+
+
+def write_page(name, scene, ru=None, en=None):
+    """Writes name.svg and, when the page has English text, name_en.svg: the scene is drawn
+    once, and the two differ only in the text laid over it."""
+    write(name + ".svg", scene + ([ru] if ru else []) + ['</svg>'])
+    if en is not None:
+        write(name + "_en.svg", scene + [en, '</svg>'])
 
 
 # ---------------------------------------------------------------- ships
@@ -378,8 +387,12 @@ def page1():
     swash = 'M196 318 Q360 306 524 316 Q548 318 560 310 Q548 324 520 322 Q360 316 196 322 Q184 322 178 316 Q186 318 196 318 Z'
     p.append('<path d="%s" fill="#ff6a00" opacity="0.7" filter="url(#glow4)"/>' % swash)
     p.append('<path d="%s" fill="url(#orange)" stroke="#4a1800" stroke-width="0.6"/>' % swash)
-    p.append('</svg>')
-    write("page1.svg", p)
+    # the English title: the same script, smaller, under the swash
+    en = ('<text x="360" y="372" text-anchor="middle" font-family="Z003" font-size="42" %s>Planet Ormal</text>')
+    write_page("page1", p, en="".join([
+        en % 'fill="#ff6a00" opacity="0.6" filter="url(#glow4)"',
+        en % 'fill="#200800" transform="translate(2 3)" opacity="0.8" filter="url(#soft)"',
+        en % 'fill="url(#orange)" stroke="#4a1800" stroke-width="0.55"']))
 
 
 # ---------------------------------------------------------------- page 2
@@ -425,10 +438,11 @@ def page2():
         p.append('<line x1="%d" y1="%d" x2="%d" y2="%d" stroke="#ffb060" stroke-width="3" opacity="0.5" filter="url(#soft)"/>'
                  '<line x1="%d" y1="%d" x2="%d" y2="%d" stroke="#fff0c0" stroke-width="1"/>' % (x1, y1, x2, y2, x1, y1, x2, y2))
     p.append('<circle cx="248" cy="366" r="10" fill="url(#fireglow)"/>')
-    p.append(subtitle(["Издавна пираты нападали на огромные торговые корабли",
-                       "и безжалостно грабили их."], "#ffe040", size=22))
-    p.append('</svg>')
-    write("page2.svg", p)
+    write_page("page2", p,
+               ru=subtitle(["Издавна пираты нападали на огромные торговые корабли",
+                            "и безжалостно грабили их."], "#ffe040", size=22),
+               en=subtitle(["Since olden times pirates had attacked huge merchant ships",
+                            "and robbed them without mercy."], "#ffe040", size=22))
 
 
 
@@ -447,46 +461,6 @@ def blob(rnd, cx, cy, rx, ry, n=11, jag=0.28, rot=0.0):
     for k in range(n):
         d += ' Q%s %s %s %s' % (f(pts[k][0]), f(pts[k][1]), f(mids[k][0]), f(mids[k][1]))
     return d + ' Z'
-
-
-def shard(rnd, cx, cy, rx, ry, n=9, jag=0.3, rot=0.0):
-    """Angular outline: straight facets between jittered points."""
-    pts = []
-    for k in range(n):
-        a = rot + 2 * math.pi * k / n + rnd.uniform(-0.25, 0.25)
-        r = 1 + rnd.uniform(-jag, jag)
-        pts.append((cx + math.cos(a) * rx * r, cy + math.sin(a) * ry * r))
-    return pts
-
-
-def rock(rnd, idx, cx, cy, rx, ry, light=(-1, -1), rim="#d87a50", body="rockg", jag=0.3, n=10):
-    """Dark faceted rock with a rim of light on the side facing the light source."""
-    pts = shard(rnd, cx, cy, rx, ry, n, jag, rnd.uniform(0, 6.3))
-    d = 'M' + ' L'.join('%s %s' % (f(x), f(y)) for x, y in pts) + ' Z'
-    # facets: triangles from an off-centre point, shaded by which way they face
-    fx, fy = cx + light[0] * rx * 0.15, cy + light[1] * ry * 0.15
-    facets = []
-    for k in range(len(pts)):
-        ax, ay = pts[k]
-        bx, by = pts[(k + 1) % len(pts)]
-        mx, my = (ax + bx) / 2 - cx, (ay + by) / 2 - cy
-        lit = (mx * light[0] + my * light[1]) / (math.hypot(mx, my) * math.hypot(*light) + 1e-9)
-        if lit > 0.2:
-            facets.append('<path d="M%s %s L%s %s L%s %s Z" fill="#ffd0b0" opacity="%.2f"/>' %
-                          (f(fx), f(fy), f(ax), f(ay), f(bx), f(by), 0.05 + 0.07 * lit))
-        elif lit < -0.2:
-            facets.append('<path d="M%s %s L%s %s L%s %s Z" fill="#000" opacity="%.2f"/>' %
-                          (f(fx), f(fy), f(ax), f(ay), f(bx), f(by), 0.2 - 0.25 * lit))
-    cid = "rk%d" % idx
-    dx, dy = -light[0] * max(1.2, rx * 0.035), -light[1] * max(1.2, ry * 0.035)
-    if body == "rockg":
-        body = "rockrr" if light[0] > 0 else "rockrl"
-    return ('<clipPath id="%s"><path d="%s"/></clipPath>'
-            '<g clip-path="url(#%s)"><path d="%s" fill="%s"/>'
-            '<path d="%s" transform="translate(%s %s)" fill="url(#%s)" filter="url(#rocktex)"/>'
-            '%s'
-            '<path d="%s" transform="translate(%s %s)" fill="none" stroke="%s" stroke-width="%s" opacity="0.3" filter="url(#soft)"/></g>' %
-            (cid, d, cid, d, rim, d, f(dx), f(dy), body, "".join(facets), d, f(dx * 1.5), f(dy * 1.5), rim, f(max(2, rx * 0.06))))
 
 
 def rock_defs():
@@ -510,6 +484,102 @@ def rock_defs():
         '<feComposite in="SourceGraphic" in2="l" operator="arithmetic" k1="1.25" k2="0" k3="0" k4="0" result="m"/>'
         '<feComposite in="m" in2="SourceAlpha" operator="in"/><feGaussianBlur stdDeviation="0.7"/></filter>',
     ]
+
+
+def _hex(c):
+    return "#%02x%02x%02x" % tuple(max(0, min(255, int(round(v)))) for v in c)
+
+
+def boulder(rnd, rid, cx, cy, rx, ry, haze=0.0, craters=0, albedo=(72, 63, 64), haze_col=(30, 30, 70)):
+    """A floating rock. Its silhouette, blurred, is the height of a low dome; noise adds knobs
+    and hollows; the sun at the upper left lights that relief, the body darkens away from it,
+    and a red glow from behind catches the far edge. Far rocks fade toward the sky colour.
+    Returns (svg, outline path, clip id)."""
+    R = (rx + ry) / 2
+    n = rnd.randint(11, 15)
+    base = [2 * math.pi * (k + rnd.uniform(-0.3, 0.3)) / n for k in range(n)]
+    lump = [1 + rnd.uniform(-0.09, 0.09) for _ in range(n)]
+    for _ in range(2):  # a dent and a bulge or two
+        lump[rnd.randrange(n)] *= rnd.choice([0.8, 1.15])
+    tilt = rnd.uniform(-0.5, 0.5)
+    ct, st = math.cos(tilt), math.sin(tilt)
+    pts = []
+    for k in range(n):
+        ex, ey = math.cos(base[k]) * rx * lump[k], math.sin(base[k]) * ry * lump[k]
+        pts.append((cx + ex * ct - ey * st, cy + ex * st + ey * ct))
+    # straight facets with a few rounded shoulders
+    d = 'M%s %s' % (f(pts[0][0]), f(pts[0][1]))
+    for k in range(1, n + 1):
+        x, y = pts[k % n]
+        if rnd.random() < 0.35:
+            px_, py_ = pts[k - 1]
+            mx, my = (px_ + x) / 2, (py_ + y) / 2
+            ox, oy = mx - cx, my - cy
+            d += ' Q%s %s %s %s' % (f(mx + ox * 0.12), f(my + oy * 0.12), f(x), f(y))
+        else:
+            d += ' L%s %s' % (f(x), f(y))
+    d += ' Z'
+    cid = "bc%s" % rid
+    fid = "bv%s" % rid
+    x0, y0 = cx - R * 1.6, cy - R * 1.6
+    # the relief: dome (blurred silhouette) plus noise; the noise's scale follows the rock's size
+    soft = R * 0.32
+    o = ['<filter id="%s" filterUnits="userSpaceOnUse" x="%s" y="%s" width="%s" height="%s" color-interpolation-filters="sRGB">'
+         '<feGaussianBlur in="SourceAlpha" stdDeviation="%s" result="dome"/>'
+         '<feTurbulence type="fractalNoise" baseFrequency="%s" numOctaves="5" seed="%d" result="noise"/>'
+         '<feComposite in="dome" in2="noise" operator="arithmetic" k1="0" k2="1" k3="0.7" k4="-0.6" result="h"/>'
+         '<feDiffuseLighting in="h" surfaceScale="%s" diffuseConstant="1.25" lighting-color="#ffe4c8" result="key">'
+         '<feDistantLight azimuth="225" elevation="32"/></feDiffuseLighting>'
+         '<feComposite in="key" in2="SourceGraphic" operator="arithmetic" k1="1.3" k3="0.1" result="lit"/>'
+         '<feComposite in="lit" in2="SourceAlpha" operator="in"/></filter>' %
+         (fid, f(x0), f(y0), f(R * 3.2), f(R * 3.2), f(max(0.8, soft)), "%.4f" % (2.2 / R), rnd.randint(1, 999),
+          f(min(R * 0.55, 48))),
+         '<clipPath id="%s"><path d="%s"/></clipPath>' % (cid, d),
+         '<g clip-path="url(#%s)">' % cid,
+         '<path d="%s" fill="%s" filter="url(#%s)"/>' % (d, _hex(albedo), fid)]
+    # craters: the wall toward the sun in shadow, the far wall lit
+    for _ in range(craters):
+        a = rnd.uniform(0, 2 * math.pi)
+        dist = rnd.uniform(0.1, 0.55)
+        x, y = cx + math.cos(a) * rx * dist, cy + math.sin(a) * ry * dist
+        cr = R * rnd.uniform(0.06, 0.12)
+        cq = cr * rnd.uniform(0.5, 0.75)
+        o.append('<g transform="translate(%s %s) rotate(%s)" fill="none" stroke-linecap="round" filter="url(#bsoft)">'
+                 '<ellipse rx="%s" ry="%s" fill="#000" opacity="0.16"/>'
+                 '<path d="M%s 0 A%s %s 0 0 1 %s 0" stroke="#000" stroke-width="%s" opacity="0.3" transform="translate(0 %s)"/>'
+                 '<path d="M%s 0 A%s %s 0 0 0 %s 0" stroke="#ffd8b8" stroke-width="%s" opacity="0.16"/></g>' %
+                 (f(x), f(y), f(rnd.uniform(-70, -20)), f(cr), f(cq),
+                  f(-cr), f(cr), f(cq), f(cr), f(cq * 0.5), f(cq * 0.15),
+                  f(-cr * 0.85), f(cr * 0.85), f(cq * 0.85), f(cr * 0.85), f(max(0.6, cq * 0.2))))
+    # the body as a whole turning away from the sun; a warm edge where the sun grazes it and a
+    # red one from the glow behind
+    o.append('<path d="%s" fill="url(#bshade)"/>' % d)
+    edge = "bsoft" if R < 30 else "bsoftl"
+    o.append('<path d="%s" fill="none" stroke="url(#bkey)" stroke-width="%s" filter="url(#%s)"/>' % (d, f(max(1.2, R * 0.06)), edge))
+    o.append('<path d="%s" fill="none" stroke="url(#bback)" stroke-width="%s" filter="url(#%s)" opacity="0.55"/>' % (d, f(max(1.4, R * 0.1)), edge))
+    if haze:
+        o.append('<path d="%s" fill="%s" opacity="%.2f"/>' % (d, _hex(haze_col), haze))
+    o.append('</g>')
+    return "".join(o), d, cid
+
+
+def boulder_defs():
+    return [
+        '<radialGradient id="bshade" cx="0.3" cy="0.28" r="0.85">'
+        '<stop offset="0.2" stop-color="#000" stop-opacity="0"/><stop offset="1" stop-color="#000" stop-opacity="0.82"/></radialGradient>',
+        '<filter id="bsoft" x="-20%" y="-20%" width="140%" height="140%"><feGaussianBlur stdDeviation="0.6"/></filter>',
+        '<filter id="bsoftl" x="-20%" y="-20%" width="140%" height="140%"><feGaussianBlur stdDeviation="3"/></filter>',
+        '<linearGradient id="bkey" x1="0" y1="0" x2="1" y2="0.8">'
+        '<stop offset="0" stop-color="#ffe8cc" stop-opacity="0.9"/><stop offset="0.4" stop-color="#ffd8b0" stop-opacity="0"/></linearGradient>',
+        '<linearGradient id="bback" x1="0" y1="0" x2="1" y2="0.8">'
+        '<stop offset="0.6" stop-color="#ff6a30" stop-opacity="0"/><stop offset="1" stop-color="#ff7040" stop-opacity="0.8"/></linearGradient>',
+    ]
+
+
+def cast_shadow(outline, cid, dx, dy, blur="soft", op=0.6):
+    """The shadow of a rock in front, thrown onto the rock clipped by cid."""
+    return ('<g clip-path="url(#%s)"><path d="%s" transform="translate(%s %s)" fill="#000" opacity="%.2f" filter="url(#%s)"/></g>' %
+            (cid, outline, f(dx), f(dy), op, blur))
 
 
 def building(rnd, x, base, wdt, hgt, body, win, kind):
@@ -724,9 +794,9 @@ def page3():
              '<circle cx="-5" cy="-3" r="3.4" fill="#100808"/><circle cx="5" cy="-3" r="3.4" fill="#100808"/>'
              '<path d="M0 2 L-2 6 L2 6 Z" fill="#100808"/></g>')
     p.append('<path d="M80 112 Q150 96 307 112 Q464 96 534 112" fill="none" stroke="#fff0a0" stroke-width="1" opacity="0.5"/>')
-    p.append(subtitle(["Самым знаменитым из них был один пиратский капитан."], "#70ff60", size=23))
-    p.append('</svg>')
-    write("page3.svg", p)
+    write_page("page3", p,
+               ru=subtitle(["Самым знаменитым из них был один пиратский капитан."], "#70ff60", size=23),
+               en=subtitle(["The most famous of them all was a certain pirate captain."], "#70ff60", size=23))
 
 
 # ---------------------------------------------------------------- page 4
@@ -823,10 +893,11 @@ def page4():
     p.append('</g>')
     # flames licking back along the hull toward the tear
     p.append('<ellipse cx="%d" cy="%d" rx="40" ry="30" fill="#fff" opacity="0.6" filter="url(#glow10)"/>' % (cx + 20, cy + 20))
-    p.append(subtitle(["Его команда головорезов появлялась со своим кораблём из бездны,",
-                       "захватывала несметные богатства и исчезала в никуда."], "#ffffff", size=21))
-    p.append('</svg>')
-    write("page4.svg", p)
+    write_page("page4", p,
+               ru=subtitle(["Его команда головорезов появлялась со своим кораблём из бездны,",
+                            "захватывала несметные богатства и исчезала в никуда."], "#ffffff", size=21),
+               en=subtitle(["His cutthroat crew would come out of the abyss with their ship,",
+                            "seize untold riches and vanish into nowhere."], "#ffffff", size=21))
 
 
 # ---------------------------------------------------------------- page 5
@@ -834,7 +905,7 @@ def page4():
 def page5():
     rnd = random.Random(505)
     p = svg_open(W, H)
-    d = ['<defs>'] + common_defs() + rock_defs() + [subband_def()]
+    d = ['<defs>'] + common_defs() + boulder_defs() + [subband_def()]
     d.append('<radialGradient id="bg" cx="0.55" cy="0.4" r="0.8">'
              '<stop offset="0" stop-color="#1a1a40"/><stop offset="0.6" stop-color="#0a0a20"/>'
              '<stop offset="1" stop-color="#020208"/></radialGradient>')
@@ -883,27 +954,41 @@ def page5():
               px, py - 18, pr + 20, px, py, px, py, pr))
     p.append('<circle cx="%d" cy="%d" r="%d" fill="url(#patm)"/>' % (px, py, pr + 4))
     p.append('<g clip-path="url(#front)">' + rings() + '</g>')
-    # floating rocks: small far ones, big dark near ones framing the view
-    rk = []
-    idx = 0
-    for _ in range(16):
-        x, y = rnd.uniform(20, 600), rnd.uniform(30, 360)
-        if math.hypot(x - px, (y - py) * 1.6) < 240:
+    # floating rocks, all lit by the sun that lights the planet: hazy far ones, a few in
+    # front of the planet, and big near ones framing the view, throwing shadows on each other
+    far, mid = [], []
+    k = 0
+    while len(far) < 14:
+        x, y = rnd.uniform(10, 605), rnd.uniform(20, 380)
+        if math.hypot(x - px, (y - py) * 1.6) < 235:
             continue
-        s = rnd.uniform(5, 16)
-        rk.append(rock(rnd, idx, x, y, s * 1.3, s, light=(1 if x < px else -1, -0.5 if y > py else 0.5), rim="#c07050", n=7))
-        idx += 1
-    p.append('<g opacity="0.85">' + "".join(rk) + '</g>')
-    near = [(30, 70, 80, 54), (590, 60, 64, 40), (60, 340, 120, 74), (575, 330, 100, 84), (480, 230, 30, 22), (150, 205, 32, 24)]
-    rk = []
-    for x, y, rx, ry in near:
-        rk.append(rock(rnd, idx, x, y, rx, ry, light=(1 if x < px else -1, -0.6 if y > py else 0.5), rim="#e08050", jag=0.34, n=13))
-        idx += 1
-    p.append("".join(rk))
-    p.append(subtitle(["Легенды гласят, что на таинственной планете",
-                       "пират спрятал свою добычу."], "#ff6a50", size=22))
-    p.append('</svg>')
-    write("page5.svg", p)
+        s = rnd.uniform(3.5, 9)
+        far.append(boulder(rnd, "f%d" % k, x, y, s * 1.3, s, haze=0.5)[0])
+        k += 1
+    p.append("".join(far))
+    for k, (x, y, rx, ry, cr) in enumerate([(250, 128, 15, 11, 0), (468, 250, 24, 17, 1), (164, 178, 28, 20, 2),
+                                            (410, 332, 14, 10, 0), (206, 318, 11, 8, 0)]):
+        mid.append(boulder(rnd, "m%d" % k, x, y, rx, ry, haze=0.2, craters=cr)[0])
+    p.append("".join(mid))
+    near = []
+    for k, (x, y, rx, ry, cr) in enumerate([(36, 58, 92, 62, 4), (588, 72, 74, 50, 3),
+                                            (66, 366, 134, 84, 5), (566, 352, 112, 90, 4)]):
+        near.append(boulder(rnd, "n%d" % k, x, y, rx, ry, craters=cr))
+    # small rocks hanging just in front of the big ones, and their shadows on them
+    casters = [(0, 86, 34, 16, 11), (2, 168, 306, 22, 15), (3, 486, 300, 15, 11)]
+    for (i, x, y, rx, ry) in casters:
+        svg, outline, cid = near[i]
+        small = boulder(rnd, "s%d" % i, x, y, rx, ry, craters=1)
+        # the sun is up and to the left: the shadow falls down and to the right
+        p.append(svg + cast_shadow(small[1], cid, rx * 0.9, ry * 1.2, op=0.65))
+        near[i] = None
+        p.append(small[0])
+    p.append("".join(n[0] for n in near if n))
+    write_page("page5", p,
+               ru=subtitle(["Легенды гласят, что на таинственной планете",
+                            "пират спрятал свою добычу."], "#ff6a50", size=22),
+               en=subtitle(["Legends tell that on a mysterious planet",
+                            "the pirate hid his plunder."], "#ff6a50", size=22))
 
 
 # ---------------------------------------------------------------- page 6 / 7
@@ -920,74 +1005,132 @@ def violet_sky(rnd, seedbase):
     return d + cd, cb
 
 
-def crescent_defs(cx, cy, r, ox, oy, soft):
-    """Mask of the lit sliver: the disc minus an offset disc with a soft edge (no filter,
-    so nothing fades at the picture's border)."""
-    rr = r + 2
-    return [
-        '<radialGradient id="term" gradientUnits="userSpaceOnUse" cx="%s" cy="%s" r="%s">'
-        '<stop offset="%.4f" stop-color="#000"/><stop offset="1" stop-color="#000" stop-opacity="0"/></radialGradient>' %
-        (f(cx + ox), f(cy + oy), rr, (rr - soft) / rr),
-        '<mask id="cres" maskUnits="userSpaceOnUse" x="0" y="0" width="%d" height="%d">'
-        '<circle cx="%s" cy="%s" r="%s" fill="#fff"/><circle cx="%s" cy="%s" r="%s" fill="url(#term)"/></mask>' %
-        (W, H, f(cx), f(cy), r, f(cx + ox), f(cy + oy), rr),
-        '<clipPath id="disc"><circle cx="%s" cy="%s" r="%s"/></clipPath>' % (f(cx), f(cy), r),
+def crescent(cx, cy, r, ang, thick, soft=4, night=0.9, night_cols=("#1c0c38", "#06030e"), bloom=0.5, lit_reach=None, halo=(("glow20", 26, 0.55), ("glow10", 10, 0.7))):
+    """A world lit from behind it: the sunlit sliver along the limb facing angle ang (degrees,
+    y down), thick pixels at its widest and tapering to the horns, and the night side.
+    Returns (defs, halo, body): the halo goes behind anything standing on the limb. The
+    limb stays sharp; only the terminator is soft."""
+    b = r - thick
+    at = 'translate(%s %s) rotate(%s)' % (f(cx), f(cy), f(ang))  # local +x faces the sun
+    rad = math.radians(ang)
+    mx, my = cx + r * math.cos(rad), cy + r * math.sin(rad)  # middle of the lit limb
+    sliver = 'M0 %s A%s %s 0 0 1 0 %s A%s %s 0 0 0 0 %s Z' % (f(-r), f(r), f(r), f(r), f(b), f(r), f(-r))
+    # everything sunward of the terminator, reaching past the limb so that the blur
+    # softens the terminator alone once clipped to the disc
+    R = r + 40
+    sunward = ('M0 %s L%s %s L%s %s L0 %s L0 %s A%s %s 0 0 0 0 %s Z' %
+               (f(-R), f(R), f(-R), f(R), f(R), f(R), f(r), f(b), f(r), f(-r)))
+    defs = [
+        '<clipPath id="disc"><circle cx="%s" cy="%s" r="%s"/></clipPath>' % (f(cx), f(cy), f(r)),
+        '<mask id="outside" maskUnits="userSpaceOnUse" x="0" y="0" width="%d" height="%d">'
+        '<rect width="%d" height="%d" fill="#fff"/><circle cx="%s" cy="%s" r="%s" fill="#000"/></mask>' %
+        (W, H, W, H, f(cx), f(cy), f(r - 1)),
+        '<filter id="termsoft" x="-20%%" y="-20%%" width="140%%" height="140%%"><feGaussianBlur stdDeviation="%s"/></filter>' % f(soft),
+        '<mask id="litm" maskUnits="userSpaceOnUse" x="0" y="0" width="%d" height="%d">'
+        '<g clip-path="url(#disc)"><path d="%s" transform="%s" fill="#fff" filter="url(#termsoft)"/></g></mask>' %
+        (W, H, sunward, at),
+        # bright where the sun stands behind the limb, dimmer toward the horns
+        '<radialGradient id="litg" gradientUnits="userSpaceOnUse" cx="%s" cy="%s" r="%s">'
+        '<stop offset="0" stop-color="#ffffff"/><stop offset="0.35" stop-color="#fdf4ff"/>'
+        '<stop offset="0.75" stop-color="#e4ccff"/><stop offset="1" stop-color="#b488f4"/></radialGradient>' %
+        (f(mx), f(my), f(lit_reach or r * 1.45)),
+        '<radialGradient id="nightg" gradientUnits="userSpaceOnUse" cx="%s" cy="%s" r="%s">'
+        '<stop offset="0" stop-color="%s"/><stop offset="1" stop-color="%s"/></radialGradient>' %
+        (f(mx), f(my), f(r * 1.8), night_cols[0], night_cols[1]),
+        # cloud streaks across the lit face
+        '<filter id="litcloud" filterUnits="userSpaceOnUse" x="0" y="0" width="%d" height="%d">'
+        '<feTurbulence type="fractalNoise" baseFrequency="0.018 0.06" numOctaves="4" seed="61"/>'
+        '<feColorMatrix type="matrix" values="0 0 0 0 0.62 0 0 0 0 0.45 0 0 0 0 0.9 2.2 0 0 0 -0.95"/></filter>' % (W, H),
         nebula_filter("nightc", 66, "0.01 0.02", 4, (150, 90, 220), 2.4, -1.0),
     ]
-
-
-def crescent_body(cx, cy, r, glow_col, lit_grad, big_glow="glow20"):
-    cres = '<rect width="%d" height="%d" fill="%s" mask="url(#cres)"/>'
-    return "".join([
-        '<circle cx="%s" cy="%s" r="%s" fill="url(#dark)"/>' % (f(cx), f(cy), r),
-        # faint clouds on the night side, lit a little by the sky
-        '<g clip-path="url(#disc)" opacity="0.11"><rect width="%d" height="%d" filter="url(#nightc)"/></g>' % (W, H),
-        '<g filter="url(#%s)" opacity="0.95">%s</g>' % (big_glow, cres % (W, H, glow_col)),
-        '<g filter="url(#glow4)">%s</g>' % (cres % (W, H, "#f4e4ff")),
-        cres % (W, H, lit_grad),
-    ])
+    # the night side hides the stars and dims the clouds behind it
+    body = ['<circle cx="%s" cy="%s" r="%s" fill="url(#nightg)" opacity="%.2f"/>' % (f(cx), f(cy), f(r), night)]
+    # scattered light: a halo hugging the lit limb, widest where the sliver is, outside the disc
+    back = ['<g mask="url(#outside)"><g transform="%s">' % at]
+    for flt, grow, op in halo:
+        back.append('<path d="%s" transform="scale(%s 1)" fill="#c890ff" opacity="%.2f" filter="url(#%s)"/>' %
+                    (sliver, f((r + grow) / r), op, flt))
+    back.append('</g></g>')
+    body.append('<g clip-path="url(#disc)" opacity="0.07"><rect width="%d" height="%d" filter="url(#nightc)"/></g>' % (W, H))
+    body.append('<g mask="url(#litm)"><rect width="%d" height="%d" fill="url(#litg)"/>'
+                '<g transform="rotate(%s %s %s)"><rect x="-200" y="-200" width="%d" height="%d" filter="url(#litcloud)" opacity="0.3"/></g>'
+                '</g>' % (W, H, f(ang + 90), f(cx), f(cy), W + 400, H + 400))
+    # the limb itself brightest: a thin line along the sunward edge, fading to the horns
+    body.append('<g transform="%s" mask="url(#litm)"><path d="M0 %s A%s %s 0 0 1 0 %s" transform="scale(0.995)" fill="none" '
+                'stroke="#fff" stroke-width="2.5" opacity="0.9"/></g>' % (at, f(-r), f(r), f(r), f(r)))
+    # a bloom of the sliver's own light over both sides of its edges
+    body.append('<g filter="url(#glow4)" opacity="%.2f"><rect width="%d" height="%d" fill="#f4e0ff" mask="url(#litm)"/></g>' %
+                (bloom, W, H))
+    return defs, "".join(back), "".join(body)
 
 
 def page6():
     rnd = random.Random(606)
     p = svg_open(W, H)
     sd, sb = violet_sky(rnd, 61)
-    cx, cy, r = 390, 268, 172
-    ox, oy = 15, 11
-    d = ['<defs>'] + common_defs() + sd + crescent_defs(cx, cy, r, ox, oy, 9)
-    d.append('<linearGradient id="lit" x1="0" y1="0" x2="1" y2="1">'
-             '<stop offset="0" stop-color="#fff"/><stop offset="0.3" stop-color="#fff4ff"/>'
-             '<stop offset="0.6" stop-color="#d8b8ff"/><stop offset="1" stop-color="#a070f0"/></linearGradient>')
-    d.append('<radialGradient id="dark" cx="0.3" cy="0.3" r="0.8">'
-             '<stop offset="0" stop-color="#241040"/><stop offset="1" stop-color="#0a0414"/></radialGradient>')
+    cx, cy, r = 372, 246, 146
+    ang = -126  # the sun stands behind the world's upper left limb
+    cd, chalo, cbody = crescent(cx, cy, r, ang, 20, soft=3, night=1, night_cols=("#1c0c38", "#0c0620"))
+    rad = math.radians(ang)
+    sx, sy = cx + (r + 4) * math.cos(rad), cy + (r + 4) * math.sin(rad)
+    d = ['<defs>'] + common_defs() + sd + cd
+    # the sky darkens around the night side, so the dark disc sinks into it and the lit
+    # sliver stands alone
+    d.append('<radialGradient id="dusk" gradientUnits="userSpaceOnUse" cx="%s" cy="%s" r="%s">'
+             '<stop offset="0.45" stop-color="#06020e" stop-opacity="0.85"/>'
+             '<stop offset="1" stop-color="#06020e" stop-opacity="0"/></radialGradient>' %
+             (f(cx + 40), f(cy + 34), f(r * 2.2)))
+    d.append('<radialGradient id="sunhaze" gradientUnits="userSpaceOnUse" cx="%s" cy="%s" r="%s">'
+             '<stop offset="0" stop-color="#f0c8ff" stop-opacity="0.55"/>'
+             '<stop offset="0.4" stop-color="#b070f0" stop-opacity="0.25"/>'
+             '<stop offset="1" stop-color="#6030c0" stop-opacity="0"/></radialGradient>' %
+             (f(sx), f(sy), f(r * 1.5)))
+    # nebula drifting in front of the world veils its night side, thinning toward the sliver
+    vd, vb = cloud_layers([
+        ("v1", 163, "0.006 0.009", 5, "#7a3cd0", 2.4, -0.85, 'opacity="0.8"'),
+        ("v2", 167, "0.011", 4, "#d070f0", 2.8, -1.45, 'opacity="0.45"'),
+    ])
+    d += vd
+    d.append('<radialGradient id="veilg" gradientUnits="userSpaceOnUse" cx="%s" cy="%s" r="%s">'
+             '<stop offset="0.25" stop-color="#fff"/><stop offset="1" stop-color="#000"/></radialGradient>' %
+             (f(cx + 140), f(cy + 150), f(r * 1.55)))
+    d.append('<mask id="veilm" maskUnits="userSpaceOnUse" x="0" y="0" width="%d" height="%d">'
+             '<rect width="%d" height="%d" fill="url(#veilg)"/></mask>' % (W, H, W, H))
     d.append('</defs>')
     p += d
     p.append('<rect width="%d" height="%d" fill="url(#bg)"/>' % (W, H))
     p += sb
+    p.append('<rect width="%d" height="%d" fill="url(#dusk)"/>' % (W, H))
+    p.append('<rect width="%d" height="%d" fill="url(#sunhaze)"/>' % (W, H))
     p.append(stars(rnd, W, H, 360, big=10, avoid=lambda x, y: math.hypot(x - cx, y - cy) < r + 6))
-    # a wide halo of scattered light around the limb
-    p.append('<circle cx="%d" cy="%d" r="%d" fill="none" stroke="#b080ff" stroke-width="18" opacity="0.35" filter="url(#glow20)"/>' % (cx - 8, cy - 6, r))
-    p.append(crescent_body(cx, cy, r, "#c890ff", "url(#lit)"))
+    p.append(chalo + cbody)
+    # the city on the rim shows as a string of lights just past the terminator
+    lights = ['<g>']
+    for _ in range(70):
+        a = math.radians(ang + rnd.uniform(-38, 30))
+        rr = r - 30 - rnd.expovariate(1 / 9.0)
+        x, y = cx + rr * math.cos(a), cy + rr * math.sin(a)
+        lights.append('<circle cx="%s" cy="%s" r="%s" fill="%s" opacity="%.2f"/>' %
+                      (f(x), f(y), f(rnd.uniform(0.4, 0.9)), rnd.choice(["#ffc060", "#ffe0a0", "#ff9040"]), rnd.uniform(0.3, 0.8)))
+    lights.append('</g>')
+    p.append('<g filter="url(#soft)">' + "".join(lights) + '</g>' + "".join(lights))
+    p.append('<g mask="url(#veilm)">' + "".join(vb) + '</g>')
     # the sun just hidden behind the limb
-    sx, sy = cx - r * 0.81 - 3, cy - r * 0.59 - 3
-    p.append('<circle cx="%s" cy="%s" r="26" fill="#fff" opacity="0.5" filter="url(#glow10)"/>' % (f(sx), f(sy)))
+    p.append('<circle cx="%s" cy="%s" r="30" fill="#fff" opacity="0.45" filter="url(#glow10)"/>' % (f(sx), f(sy)))
     p.append(sparkle(sx, sy, 34, op=1))
-    p.append('</svg>')
-    write("page6.svg", p)
+    write_page("page6", p)
 
 
 def page7():
     rnd = random.Random(707)
     p = svg_open(W, H)
     sd, sb = violet_sky(rnd, 71)
+    # the rim of the world on the page before, close up: the same sun behind the same limb
     cx, cy, r = 560, 900, 760
-    ox, oy = 7, 11
-    d = ['<defs>'] + common_defs() + sd + crescent_defs(cx, cy, r, ox, oy, 9) + ship_defs()
-    d.append('<linearGradient id="lit" x1="0" y1="1" x2="1" y2="0">'
-             '<stop offset="0" stop-color="#c8a0ff"/><stop offset="0.45" stop-color="#fff8ff"/>'
-             '<stop offset="1" stop-color="#e0c8ff"/></linearGradient>')
-    d.append('<radialGradient id="dark" gradientUnits="userSpaceOnUse" cx="%d" cy="%d" r="%d">'
-             '<stop offset="0.8" stop-color="#08020e"/><stop offset="1" stop-color="#2a1048"/></radialGradient>' % (cx, cy, r))
+    ang = -126
+    cd, chalo, cbody = crescent(cx, cy, r, ang, 22, soft=3, night=1, night_cols=("#140a2c", "#08040f"),
+                                bloom=0.6, lit_reach=620, halo=(("glow10", 12, 0.8),))
+    d = ['<defs>'] + common_defs() + sd + cd + ship_defs()
     d.append('<filter id="haze" x="-5%" y="-5%" width="110%" height="110%"><feGaussianBlur stdDeviation="0.8"/></filter>')
     d.append('</defs>')
     p += d
@@ -996,17 +1139,18 @@ def page7():
     p.append(stars(rnd, W, H, 300, big=8, avoid=lambda x, y: math.hypot(x - cx, y - cy) < r))
     # the glow of the rim behind the skyline
     p.append('<circle cx="%d" cy="%d" r="%d" fill="none" stroke="#d0a0ff" stroke-width="50" opacity="0.5" filter="url(#glow20)"/>' % (cx, cy, r + 14))
+    p.append(chalo)
     # far skyline, hazy violet, then the near one in silhouette with lit windows
     p.append('<g filter="url(#haze)" opacity="0.8">' +
              city_on_arc(rnd, cx, cy, r - 4, -151, -64, 3.2, 20, 70, "#5a3488", ["#ffd8a0", "#ffe8c0"], 1.0) + '</g>')
     p.append('<g>' + city_on_arc(rnd, cx, cy, r - 3, -150, -64, 2.2, 12, 48, "#140824",
                                  ["#ffd070", "#ffb050", "#fff0b0", "#80d0ff"], 1.0) + '</g>')
-    p.append(crescent_body(cx, cy, r, "#d8a8ff", "url(#lit)", big_glow="glow10"))
+    p.append(cbody)
     # lights of the city spilling down the dark side below the rim
     lights = ['<g>']
     for _ in range(220):
         a = math.radians(rnd.uniform(-150, -64))
-        rr = r - 14 - rnd.expovariate(1 / 40.0)
+        rr = r - 30 - rnd.expovariate(1 / 40.0)
         x, y = cx + rr * math.cos(a), cy + rr * math.sin(a)
         lights.append('<circle cx="%s" cy="%s" r="%s" fill="%s" opacity="%.2f"/>' %
                       (f(x), f(y), f(rnd.uniform(0.5, 1.3)), rnd.choice(["#ffc060", "#ffe0a0", "#ff9040"]), rnd.uniform(0.3, 0.9)))
@@ -1021,8 +1165,7 @@ def page7():
         if math.hypot(x - cx, y - cy) < r + 60:
             continue
         p.append('<circle cx="%s" cy="%s" r="4" fill="#ffe0a0" opacity="0.5" filter="url(#soft)"/><circle cx="%s" cy="%s" r="1.2" fill="#fff"/>' % (f(x), f(y), f(x), f(y)))
-    p.append('</svg>')
-    write("page7.svg", p)
+    write_page("page7", p)
 
 
 # ---------------------------------------------------------------- page 8 / 9
@@ -1169,8 +1312,56 @@ def page8():
     # beacon glows
     # the domed craft in the foreground, flying left
     p.append(craft(170, 350, 1.0, rot=-6))
-    p.append('</svg>')
-    write("page8.svg", p)
+    write_page("page8", p)
+
+
+def lantern(x, y, r=7):
+    """A port lamp: glow, then the bright flame."""
+    return ('<circle cx="%s" cy="%s" r="%s" fill="url(#lamp)"/><circle cx="%s" cy="%s" r="%s" fill="#fff6d0"/>' %
+            (f(x), f(y), f(r), f(x), f(y), f(max(0.9, r * 0.18))))
+
+
+def rope(x0, y0, x1, y1, sag, col="#120c0a", w=0.8, op=0.9):
+    return ('<path d="M%s %s Q%s %s %s %s" fill="none" stroke="%s" stroke-width="%s" opacity="%.2f"/>' %
+            (f(x0), f(y0), f((x0 + x1) / 2), f((y0 + y1) / 2 + sag), f(x1), f(y1), col, f(w), op))
+
+
+def mooring_mast(x, base, top):
+    """A tall post on the pier with a yard, a lantern at its head and a ladder of rungs."""
+    o = ['<g stroke-linecap="round">',
+         '<line x1="%s" y1="%s" x2="%s" y2="%s" stroke="#0c0808" stroke-width="4"/>' % (f(x), f(base), f(x), f(top)),
+         '<line x1="%s" y1="%s" x2="%s" y2="%s" stroke="#7a5a40" stroke-width="1" opacity="0.8"/>' % (f(x - 1.2), f(base), f(x - 1.2), f(top)),
+         '<line x1="%s" y1="%s" x2="%s" y2="%s" stroke="#0c0808" stroke-width="2"/>' % (f(x - 12), f(top + 10), f(x + 12), f(top + 10)),
+         '<path d="M%s %s L%s %s L%s %s" fill="none" stroke="#0c0808" stroke-width="0.8"/>' % (f(x - 12), f(top + 10), f(x), f(top), f(x + 12), f(top + 10))]
+    for yy in range(int(top) + 20, int(base) - 4, 7):
+        o.append('<line x1="%s" y1="%d" x2="%s" y2="%d" stroke="#3a2a20" stroke-width="0.8"/>' % (f(x - 3), yy, f(x + 3), yy))
+    o.append('</g>')
+    o.append(lantern(x, top - 3, 10))
+    o.append(lantern(x - 12, top + 12, 5) + lantern(x + 12, top + 12, 5))
+    return "".join(o)
+
+
+def gangway(x0, y0, x1, y1):
+    """A plank with a hand rope on posts, from the pier (x0, y0) up to a ship's rail (x1, y1)."""
+    o = ['<g stroke-linecap="round">',
+         '<line x1="%s" y1="%s" x2="%s" y2="%s" stroke="#1a0e08" stroke-width="3.2"/>' % (f(x0), f(y0), f(x1), f(y1)),
+         '<line x1="%s" y1="%s" x2="%s" y2="%s" stroke="#a07850" stroke-width="1"/>' % (f(x0), f(y0 - 1.2), f(x1), f(y1 - 1.2))]
+    for t in (0.0, 0.5, 1.0):
+        x, y = x0 + (x1 - x0) * t, y0 + (y1 - y0) * t
+        o.append('<line x1="%s" y1="%s" x2="%s" y2="%s" stroke="#1a0e08" stroke-width="1"/>' % (f(x), f(y), f(x), f(y - 7)))
+    o.append(rope(x0, y0 - 7, x1, y1 - 7, 2, w=0.7))
+    o.append('</g>')
+    return "".join(o)
+
+
+def figure(x, base, s=1.0, load=False):
+    """A docker in silhouette, a crate on his shoulder if he carries one."""
+    o = ('<g transform="translate(%s %s) scale(%s)" fill="#0a0608">'
+         '<circle cx="0" cy="-11" r="1.6"/><path d="M-1.8 -9 L1.8 -9 L2 -3 L1.2 0 L0.3 0 L0 -3 L-0.4 0 L-1.3 0 L-2 -3 Z"/>' %
+         (f(x), f(base), f(s)))
+    if load:
+        o += '<rect x="-1" y="-15" width="5" height="4" fill="#5a3a20" stroke="#0a0608" stroke-width="0.4"/>'
+    return o + '</g>'
 
 
 def page9():
@@ -1185,29 +1376,41 @@ def page9():
         ("n2", 93, "0.009", 4, "#d07040", 3.0, -1.65, 'opacity="0.35"'),
     ])
     d += cd
-    dx, dy, dr = 420, 320, 190
+    deck = 300  # the level of the quay and the pier
+    dx, dy, dr = 460, deck - 4, 150
     d.append('<radialGradient id="domeg" cx="0.45" cy="0.75" r="0.75">'
              '<stop offset="0" stop-color="#ffd890" stop-opacity="0.75"/><stop offset="0.5" stop-color="#e09050" stop-opacity="0.45"/>'
              '<stop offset="0.85" stop-color="#6080c0" stop-opacity="0.35"/><stop offset="1" stop-color="#a0d0ff" stop-opacity="0.7"/></radialGradient>')
     d.append('<clipPath id="domec"><path d="M%d %d A%d %d 0 0 1 %d %d Z"/></clipPath>' % (dx - dr, dy, dr, dr, dx + dr, dy))
-    d.append('<linearGradient id="deck" x1="0" y1="0" x2="0" y2="1">'
-             '<stop offset="0" stop-color="#5a5060"/><stop offset="0.2" stop-color="#2a2430"/><stop offset="1" stop-color="#0a080c"/></linearGradient>')
+    d.append('<linearGradient id="wall" x1="0" y1="0" x2="0" y2="1">'
+             '<stop offset="0" stop-color="#6a5a60"/><stop offset="0.15" stop-color="#3a3040"/><stop offset="1" stop-color="#16121a"/></linearGradient>')
+    d.append('<linearGradient id="planks" x1="0" y1="0" x2="0" y2="1">'
+             '<stop offset="0" stop-color="#c8a070"/><stop offset="0.3" stop-color="#6a4a30"/><stop offset="1" stop-color="#20140c"/></linearGradient>')
+    d.append('<linearGradient id="rockdark" x1="0" y1="0" x2="0" y2="1">'
+             '<stop offset="0" stop-color="#000" stop-opacity="0"/><stop offset="1" stop-color="#000" stop-opacity="0.8"/></linearGradient>')
+    d.append('<radialGradient id="pool"><stop offset="0" stop-color="#ffc870" stop-opacity="0.55"/>'
+             '<stop offset="1" stop-color="#ff9030" stop-opacity="0"/></radialGradient>')
     d.append('</defs>')
     p += d
     p.append('<rect width="%d" height="%d" fill="url(#bg)"/>' % (W, H))
     p += cb
     p.append(stars(rnd, W, H, 300, big=8, avoid=lambda x, y: math.hypot(x - dx, y - dy) < dr and y < dy))
+
+    # ships out in the sky: one coming in to the port, one far off leaving it
+    p.append(ship(130, 34, 0.36, wake=True, sails="saild", flag="#111"))
+    p.append(ship(600, 30, 0.2, flip=True, wake=True, sails="sailc"))
+    p.append(ship(40, 120, 0.12, wake=True, sails="sailb"))
+
     # the great dome: glass over a warm lit city
     p.append('<circle cx="%d" cy="%d" r="%d" fill="#ffb060" opacity="0.25" filter="url(#glow20)"/>' % (dx, dy, dr + 10))
     inside = ['<g clip-path="url(#domec)">']
     inside.append('<rect x="%d" y="%d" width="%d" height="%d" fill="#201830"/>' % (dx - dr, dy - dr, 2 * dr, dr))
-    inside.append('<g opacity="0.8">' + skyline(rnd, dx - dr + 10, dx + dr - 10, dy + 2, 30, 110, "#3a2838",
+    inside.append('<g opacity="0.8">' + skyline(rnd, dx - dr + 10, dx + dr - 10, dy + 2, 26, 92, "#3a2838",
                                                 ["#ffd890", "#fff0c0"]) + '</g>')
-    inside.append(skyline(rnd, dx - dr, dx + dr, dy + 2, 14, 55, "#140c18", ["#ffd070", "#ffb050", "#fff0b0"], gap=(-1, 1)))
+    inside.append(skyline(rnd, dx - dr, dx + dr, dy + 2, 12, 46, "#140c18", ["#ffd070", "#ffb050", "#fff0b0"], gap=(-1, 1)))
     inside.append('<rect x="%d" y="%d" width="%d" height="%d" fill="url(#domeg)"/>' % (dx - dr, dy - dr, 2 * dr, dr))
     inside.append('</g>')
     p.append("".join(inside))
-    # glass ribs: meridians and parallels
     rib = ['<g fill="none" stroke="#c8e4ff" stroke-width="1.2" opacity="0.55">']
     for k in range(-3, 4):
         rxk = dr * abs(math.sin(math.pi * k / 8))
@@ -1219,32 +1422,104 @@ def page9():
     for k in range(1, 5):
         yk = dy - dr * k / 5
         hx = math.sqrt(dr * dr - (dy - yk) ** 2)
-        rib.append('<path d="M%s %s Q%d %s %s %s"/>' % (f(dx - hx), f(yk), dx, f(yk + 16 * (1 - k / 5)), f(dx + hx), f(yk)))
+        rib.append('<path d="M%s %s Q%d %s %s %s"/>' % (f(dx - hx), f(yk), dx, f(yk + 14 * (1 - k / 5)), f(dx + hx), f(yk)))
     rib.append('</g>')
     p.append("".join(rib))
     p.append('<path d="M%d %d A%d %d 0 0 1 %d %d" fill="none" stroke="#e8f4ff" stroke-width="3"/>' % (dx - dr, dy, dr, dr, dx + dr, dy))
-    p.append('<path d="M%d %d A%d %d 0 0 1 %d %d" fill="none" stroke="#fff" stroke-width="5" opacity="0.5" stroke-linecap="round" filter="url(#soft)"/>' %
-             (dx - dr * 0.8, dy - dr * 0.6, dr * 0.95, dr * 0.95, dx - dr * 0.2, dy - dr * 0.96))
-    # the port deck and the rock it sits on
-    p.append('<path d="M0 %d L615 %d L615 %d L0 %d Z" fill="url(#deck)"/>' % (dy - 4, dy - 4, dy + 26, dy + 26))
-    p.append('<path d="M0 %d Q120 %d 200 %d Q320 %d 420 %d Q520 %d 615 %d L615 461 L0 461 Z" fill="url(#rockg)" filter="url(#rocktex)"/>' %
-             (dy + 20, dy + 90, dy + 60, dy + 130, dy + 80, dy + 120, dy + 30))
-    # lamp posts along the deck edge
-    for x in range(18, 615, 46):
-        p.append('<line x1="%d" y1="%d" x2="%d" y2="%d" stroke="#0a0808" stroke-width="2"/>'
-                 '<circle cx="%d" cy="%d" r="7" fill="url(#lamp)"/>' % (x, dy - 4, x, dy - 22, x, dy - 24))
-    # piers reaching out on the left with ships moored
-    p.append('<path d="M0 %d L230 %d L230 %d L0 %d Z" fill="#2a2430" stroke="#6a5a50" stroke-width="0.8"/>' % (dy - 70, dy - 70, dy - 64, dy - 62))
-    for x in (40, 120, 200):
-        p.append('<rect x="%d" y="%d" width="6" height="66" fill="#1a1418"/>' % (x, dy - 66))
-    p.append(ship(-30, dy - 190, 0.72, wake=False, sails="sailc"))
-    p.append(ship(150, dy - 150, 0.56, wake=False, sails="sailb", flag="#2050c0"))
-    p.append(ship(60, 6, 0.45, wake=True, sails="saild", flag="#111"))
-    p.append(ship(560, 60, 0.34, flip=True, wake=True, sails="sailc"))
-    p.append(subtitle(["И вот вы отправляетесь в порт, чтобы нанять корабль",
-                       "и отыскать карту затерянной планеты."], "#70ff60", size=22))
-    p.append('</svg>')
-    write("page9.svg", p)
+    p.append('<path d="M%s %s A%s %s 0 0 1 %s %s" fill="none" stroke="#fff" stroke-width="5" opacity="0.5" stroke-linecap="round" filter="url(#soft)"/>' %
+             (f(dx - dr * 0.8), f(dy - dr * 0.6), f(dr * 0.95), f(dr * 0.95), f(dx - dr * 0.2), f(dy - dr * 0.96)))
+    # the stone ring the dome stands on
+    p.append('<rect x="%d" y="%d" width="%d" height="6" fill="url(#wall)" stroke="#8a7a80" stroke-width="0.6"/>' % (dx - dr - 6, dy - 2, 2 * dr + 12))
+
+    # the island the port is built on: a quay wall with lit windows over a hanging rock
+    isl = 226
+    rockd = ['M%d %d' % (isl - 8, deck + 14)]
+    xs = list(range(isl, 630, 22))
+    for k, x in enumerate(xs):
+        t = (x - isl) / (760 - isl)  # the island runs on past the right edge
+        depth = 40 + 150 * math.sin(math.pi * t) ** 0.7 * rnd.uniform(0.75, 1.05)
+        if k % 4 == 2:
+            depth += 26
+        rockd.append('L%s %s' % (f(x + rnd.uniform(-6, 6)), f(deck + 14 + depth)))
+    rockd.append('L630 %d Z' % (deck + 14))
+    rockd = " ".join(rockd)
+    p.append('<path d="%s" fill="#3a2c30"/>' % rockd)
+    p.append('<path d="%s" transform="translate(5 4)" fill="url(#rockg)" filter="url(#rocktex)"/>' % rockd)
+    p.append('<path d="%s" fill="url(#rockdark)"/>' % rockd)
+    p.append('<rect x="%d" y="%d" width="%d" height="16" fill="url(#wall)"/>' % (isl - 10, deck, 630 - isl))
+    p.append('<line x1="%d" y1="%d" x2="615" y2="%d" stroke="#b89878" stroke-width="1.2"/>' % (isl - 10, deck + 0.5, deck + 0.5))
+    win = ['<g>']
+    for x in range(isl, 612, 13):
+        win.append('<path d="M%d %d v-5 a2.5 2.5 0 0 1 5 0 v5 Z" fill="%s"/>' % (x, deck + 13, rnd.choice(["#ffd070", "#ffb050", "#3a2a20", "#ffe0a0"])))
+    win.append('</g>')
+    p.append("".join(win))
+
+    # the ships at their berths, just beyond the pier's edge
+    ax, asc = 2, 0.8
+    bx, bsc = 372, 0.62
+    ay, by = deck - asc * 142, deck - bsc * 142
+    p.append(ship(bx, by, bsc, flip=True, wake=False, sails="sailb", flag="#2050c0"))
+    p.append(ship(ax, ay, asc, wake=False, sails="sailc"))
+
+    # the pier: a plank deck on an open truss, reaching out from the island over nothing
+    tr = ['<g stroke="#0e0a0c" fill="none">',
+          '<line x1="-4" y1="%d" x2="%d" y2="%d" stroke-width="3"/>' % (deck + 30, isl, deck + 30)]
+    for x in range(0, isl, 28):
+        tr.append('<line x1="%d" y1="%d" x2="%d" y2="%d" stroke-width="2"/>' % (x, deck + 6, x, deck + 30))
+        tr.append('<line x1="%d" y1="%d" x2="%d" y2="%d" stroke-width="1.4"/>' % (x, deck + 30, x + 28, deck + 6))
+    tr.append('</g>')
+    p.append("".join(tr))
+    p.append('<rect x="-2" y="%d" width="%d" height="7" fill="url(#planks)" stroke="#0e0a0c" stroke-width="0.8"/>' % (deck, isl + 2))
+    for x in range(6, isl, 9):
+        p.append('<line x1="%d" y1="%d" x2="%d" y2="%d" stroke="#2a1a10" stroke-width="0.5"/>' % (x, deck + 1, x, deck + 7))
+    # pools of lamplight on the planks and the quay
+    for x in range(20, 600, 48):
+        p.append('<ellipse cx="%d" cy="%d" rx="20" ry="4" fill="url(#pool)"/>' % (x, deck + 1))
+    # railing along the pier's near edge
+    rail = ['<g stroke="#0e0a0c">', '<line x1="-2" y1="%d" x2="%d" y2="%d" stroke-width="1.2"/>' % (deck - 8, isl, deck - 8)]
+    for x in range(2, isl, 11):
+        rail.append('<line x1="%d" y1="%d" x2="%d" y2="%d" stroke-width="0.9"/>' % (x, deck - 8, x, deck))
+    rail.append('</g>')
+    p.append("".join(rail))
+    # bollards, crates and barrels on the quay
+    for x in (40, 188, 226, 380):
+        p.append('<rect x="%d" y="%d" width="5" height="5" rx="1.5" fill="#1a1214" stroke="#6a5040" stroke-width="0.5"/>' % (x, deck - 5))
+    for x, y, w_, h_ in [(402, deck - 8, 9, 8), (410, deck - 8, 8, 8), (405, deck - 15, 8, 7), (560, deck - 9, 10, 9), (571, deck - 7, 7, 7)]:
+        p.append('<rect x="%d" y="%d" width="%d" height="%d" fill="#6a4828" stroke="#1a0e06" stroke-width="0.7"/>'
+                 '<path d="M%d %d L%d %d" stroke="#1a0e06" stroke-width="0.5"/>' % (x, y, w_, h_, x, y, x + w_, y + h_))
+    for x in (122, 129):
+        p.append('<rect x="%d" y="%d" width="7" height="9" rx="2" fill="#4a3020" stroke="#140a04" stroke-width="0.6"/>'
+                 '<line x1="%d" y1="%d" x2="%d" y2="%d" stroke="#a08050" stroke-width="0.6"/>' % (x, deck - 9, x, deck - 5, x + 7, deck - 5))
+    # mooring lines from bow and stern to the bollards, and gangways up to the rails
+    def at(x0, y0, sc, lx, ly, flip=False):  # a point of a ship's own drawing, on the page
+        return (x0 - lx * sc if flip else x0 + lx * sc), y0 + ly * sc
+    for (lx, ly), (qx, qy), sag in [((22, 110), (42, deck - 5), 5), ((212, 100), (190, deck - 5), 4)]:
+        p.append(rope(*at(ax, ay, asc, lx, ly), qx, qy, sag))
+    for (lx, ly), (qx, qy), sag in [((212, 100), (228, deck - 5), 3), ((22, 110), (382, deck - 5), 4)]:
+        p.append(rope(*at(bx, by, bsc, lx, ly, True), qx, qy, sag))
+    p.append(gangway(152, deck - 1, *at(ax, ay, asc, 150, 108)))
+    p.append(gangway(268, deck - 1, *at(bx, by, bsc, 130, 108, True)))
+    # mooring masts on the pier and the quay: lines to the ships' mastheads, lanterns lit
+    masts = [(206, deck - 124), (398, deck - 108)]
+    for x, top in masts:
+        p.append(mooring_mast(x, deck, top))
+    p.append(rope(206, masts[0][1] + 10, *at(ax, ay, asc, 158, 24), 8))
+    p.append(rope(206, masts[0][1] + 10, *at(bx, by, bsc, 158, 24, True), 6))
+    p.append(rope(398, masts[1][1] + 10, *at(bx, by, bsc, 64, 34, True), 6))
+    # lamp posts along the railing
+    for x in range(20, 600, 48):
+        if any(abs(x - mx) < 14 for mx, _ in masts):
+            continue
+        p.append('<line x1="%d" y1="%d" x2="%d" y2="%d" stroke="#0a0808" stroke-width="1.6"/>' % (x, deck, x, deck - 22))
+        p.append(lantern(x, deck - 24, 7))
+    # dockers at work
+    p.append(figure(164, deck, 1.3, load=True) + figure(104, deck, 1.3) + figure(250, deck, 1.25, load=True) +
+             figure(286, deck, 1.3) + figure(470, deck, 1.2))
+    write_page("page9", p,
+               ru=subtitle(["И вот вы отправляетесь в порт, чтобы нанять корабль",
+                            "и отыскать карту затерянной планеты."], "#70ff60", size=22),
+               en=subtitle(["And so you set off for the port to hire a ship",
+                            "and seek out the map of the lost planet."], "#70ff60", size=22))
 
 
 def main():
