@@ -281,15 +281,17 @@ def torn_outline(piece, rng):
         length = abs(b - a)
         step = 3.2 if is_outer else 1.6
         n = max(2, int(length / step))
+        # the drop shadow falls to the lower right: leave it room inside the picture there
+        room = 1.4 if inward > 0 else 2.6
         for i in range(n):
             t = i / n
             p = a + (b - a) * t
             if is_outer:
-                d = 0.9 + rng.uniform(-0.35, 0.35)
+                d = room + rng.uniform(-0.3, 0.3)
             else:
-                d = 1.7 + rng.uniform(-1.1, 1.1)
+                d = room + 0.9 + rng.uniform(-1.1, 1.1)
                 if rng.random() < 0.12:
-                    d += rng.uniform(0.8, 1.8)  # a deeper bite out of the tear
+                    d += rng.uniform(0.8, 1.6)  # a deeper bite out of the tear
             q = fixed + inward * d
             pts.append((p, q) if along_x else (q, p))
         return pts
@@ -299,6 +301,8 @@ def torn_outline(piece, rng):
     pts += edge(y0, y1, False, x1, -1, outer['right'])
     pts += edge(x1, x0, True, y1, -1, outer['bottom'])
     pts += edge(y1, y0, False, x0, 1, outer['left'])
+    # keep the corners inside too
+    pts = [(min(max(x, x0 + 1.1), x1 - 2.4), min(max(y, y0 + 1.1), y1 - 2.4)) for x, y in pts]
     return 'M' + 'L'.join(f'{f(x)} {f(y)}' for x, y in pts) + 'Z'
 
 
@@ -317,7 +321,8 @@ DEFS = '''<defs>
 </linearGradient>
 <filter id="blur1" x="-10%" y="-10%" width="120%" height="120%"><feGaussianBlur stdDeviation="0.8"/></filter>
 <filter id="blur2" x="-10%" y="-10%" width="120%" height="120%"><feGaussianBlur stdDeviation="2.2"/></filter>
-<filter id="edge" x="-20%" y="-20%" width="140%" height="140%"><feGaussianBlur stdDeviation="1.3"/></filter>
+<filter id="edge" x="-20%" y="-20%" width="140%" height="140%"><feGaussianBlur stdDeviation="1.1"/></filter>
+<filter id="drop" x="-20%" y="-20%" width="140%" height="140%"><feGaussianBlur stdDeviation="0.7"/></filter>
 <filter id="grain" filterUnits="userSpaceOnUse" x="0" y="0" width="{W}" height="{H}">
   <feTurbulence type="fractalNoise" baseFrequency="0.75" numOctaves="2" seed="5"/>
   <feColorMatrix type="matrix" values="0 0 0 0 0.35  0 0 0 0 0.22  0 0 0 0 0.08  0 0 -1.1 0 0.62"/>
@@ -337,7 +342,7 @@ def piece_svg(piece, drawing, coast):
 {defs}
 <rect width="{w}" height="{h}" fill="{PANEL}"/>
 <g transform="translate({-x0} {-y0})">
-<path d="{tear}" fill="#1e0c00" opacity="0.6" transform="translate(0.7 0.9)" filter="url(#edge)"/>
+<path d="{tear}" fill="#1e0c00" opacity="0.6" transform="translate(0.6 0.8)" filter="url(#drop)"/>
 <g clip-path="url(#tear)">
 {drawing}
 <rect width="{SHEET_W}" height="{SHEET_H}" filter="url(#grain)" opacity="0.3"/>
