@@ -167,10 +167,10 @@ def sky_and_land(rng):
 
 def shadows():
     side_base = [SIDE[0], SIDE[3]]
-    shadow = [side_base[0], side_base[1], (side_base[1][0] + 22, side_base[1][1] + 8),
-              (side_base[0][0] + 18, side_base[0][1] + 10), (WALL_L + 8, BASE_Y + 4)]
+    shadow = [side_base[0], side_base[1], (side_base[1][0] + 26, side_base[1][1] + 9),
+              (side_base[0][0] + 22, side_base[0][1] + 11), (WALL_L + 10, BASE_Y + 5)]
     return [
-        f'<polygon points="{pts(shadow)}" fill="#1e2a08" opacity="0.55" filter="url(#blur2)"/>',
+        f'<polygon points="{pts(shadow)}" fill="#1a2606" opacity="0.7" filter="url(#blur2)"/>',
         f'<ellipse cx="{SILO_X1 + 4}" cy="{SILO_BASE + 2.5}" rx="20" ry="3.5" fill="#1e2a08" '
         f'opacity="0.5" filter="url(#blur2)"/>',
     ]
@@ -432,6 +432,8 @@ def grass(rng):
             continue  # keep the track bare
         if WALL_L - 2 < x < WALL_R + BACK[0] and y < BASE_Y:
             continue
+        if 136 < x < 172 and 112 < y < 137:
+            continue  # not over the bale
         h = 1.5 + (y - 100) * 0.07
         lean = rng.uniform(-1, 1)
         colour = rng.choice(('#3e5a18', '#5a7a26', '#8aa840', '#b0c45c'))
