@@ -186,7 +186,7 @@ def mask():
     # of the head in its strap; all turned with the head
     cx, cy = HEAD
     return (f'<g transform="translate({f(cx)} {f(cy)}) rotate(-8) scale(1.18)">'
-            '<path id="maskshape" d="M-5.6 -1.4 Q-5.8 -6.6 -1 -7.2 Q4.6 -7.6 6.6 -3 Q7.8 1 6.4 4.2 '
+            '<path d="M-5.6 -1.4 Q-5.8 -6.6 -1 -7.2 Q4.6 -7.6 6.6 -3 Q7.8 1 6.4 4.2 '
             'Q5.2 6.2 2.2 6 L-3.6 5.4 Q-6.2 3.4 -5.6 -1.4Z"/>'
             '<path d="M-1.4 5.2 Q3 7.6 6.6 5.6 L7 9.2 Q2.8 11.2 -2.6 8.4Z"/>'
             '</g>')
@@ -353,7 +353,7 @@ def main():
         foot_back(),
         arm(SWORD_SHOULDER, ELBOW, WRIST, rear=False),
     ]
-    svg = [f'<svg xmlns="http://www.w3.org/2000/svg" width="{W}" height="{W and H}" '
+    svg = [f'<svg xmlns="http://www.w3.org/2000/svg" width="{W}" height="{H}" '
            f'viewBox="0 0 {W} {H}">',
            f'<rect width="{W}" height="{H}" fill="#fff"/>']
     svg += floor_and_motion()
