@@ -369,3 +369,50 @@ TEST_F(Pictures, EverySurfaceHasItsBuildingsUnderTheHotspots) {
             EXPECT_LT(inFort, bare(fort)) << "a building under the fortress hotspot";
     }
 }
+
+// ---- (d) The map pieces ----
+
+// The four pieces lie on the map panel with gaps between them: each is paper torn out of one
+// map, the panel's brown out to its very edge so that no seam shows round it, and only the
+// bottom right piece carries the red cross.
+TEST_F(Pictures, MapPiecesSitOnThePanelAndTheLastCarriesTheCross) {
+    Form2& map = app.form<Form2>();
+    const ormal::Color panel = map.Shape10.FillColor;
+    auto channel = [](std::uint32_t c, int shift) { return static_cast<int>((c >> shift) & 0xFF); };
+    auto nearPanel = [&](std::uint32_t c) {
+        for (int shift : {16, 8, 0})
+            if (std::abs(channel(c, shift) - channel(panel, shift)) > 8) return false;
+        return true;
+    };
+    // The cross's red; the dotted route and the ship's pennant are darker.
+    auto crossRed = [&](std::uint32_t c) {
+        return channel(c, 16) >= 190 && channel(c, 8) < 90 && channel(c, 0) < 80;
+    };
+    struct Piece {
+        const char* place;
+        const ormal::Image& image;
+        bool cross;
+    };
+    const Piece pieces[] = {{"top left", map.Image13, false},
+                            {"top right", map.Image15, false},
+                            {"bottom left", map.Image16, false},
+                            {"bottom right", map.Image17, true}};
+    for (const Piece& piece : pieces) {
+        SCOPED_TRACE(piece.place);
+        ASSERT_FALSE(piece.image.Picture.empty() || piece.image.Picture.data()->vector);
+        const Pixels& p = piece.image.Picture.data()->pixels;
+        int seam = 0, red = 0;
+        for (int y = 0; y < p.height; ++y)
+            for (int x = 0; x < p.width; ++x) {
+                bool edge = x == 0 || y == 0 || x == p.width - 1 || y == p.height - 1;
+                seam += edge && !nearPanel(p.at(x, y));
+                red += crossRed(p.at(x, y));
+            }
+        EXPECT_EQ(seam, 0) << "edge pixels that are not the panel's brown";
+        EXPECT_FALSE(nearPanel(p.at(p.width / 2, p.height / 2))) << "no paper in the middle";
+        if (piece.cross)
+            EXPECT_GE(red, 25) << "no red cross";
+        else
+            EXPECT_EQ(red, 0) << "red cross pixels on a piece without the cross";
+    }
+}
