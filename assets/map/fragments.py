@@ -9,6 +9,16 @@ torn outline is the panel's brown, so the pieces sit on the panel without a seam
 import math
 import os
 import random
+import sys
+
+
+def output_dir():
+    """Beside this file, or the directory given as the only argument."""
+    if len(sys.argv) > 2:
+        sys.exit("usage: %s [output-dir]" % sys.argv[0])
+    out = sys.argv[1] if len(sys.argv) == 2 else os.path.dirname(os.path.abspath(__file__))
+    os.makedirs(out, exist_ok=True)
+    return out
 
 PANEL = '#804000'
 INK = '#4a2a10'
@@ -355,10 +365,10 @@ def piece_svg(piece, drawing, coast):
 
 
 def main():
-    here = os.path.dirname(os.path.abspath(__file__))
+    here = output_dir()
     drawing, coast = the_map()
     for piece in PIECES:
-        with open(os.path.join(here, f'fragment_{piece[0]}.svg'), 'w', newline='\n') as out:
+        with open(os.path.join(here, f'fragment_{piece[0]}.svg'), 'w', encoding='utf-8', newline='\n') as out:
             out.write(piece_svg(piece, drawing, coast))
 
 

@@ -8,6 +8,16 @@ limb is drawn as a tapered body round its bone, the whole figure as one black si
 thin white cuts mark where parts overlap, and the mask keeps its mesh."""
 import math
 import os
+import sys
+
+
+def output_dir():
+    """Beside this file, or the directory given as the only argument."""
+    if len(sys.argv) > 2:
+        sys.exit("usage: %s [output-dir]" % sys.argv[0])
+    out = sys.argv[1] if len(sys.argv) == 2 else os.path.dirname(os.path.abspath(__file__))
+    os.makedirs(out, exist_ok=True)
+    return out
 
 W, H = 187, 111.27  # the picture's natural size, in pixels
 FLOOR = 101.5
@@ -367,8 +377,8 @@ def main():
     svg += cuts()
     svg.append(mesh())
     svg.append('</svg>')
-    here = os.path.dirname(os.path.abspath(__file__))
-    with open(os.path.join(here, 'preview_fortress.svg'), 'w', newline='\n') as out:
+    here = output_dir()
+    with open(os.path.join(here, 'preview_fortress.svg'), 'w', encoding='utf-8', newline='\n') as out:
         out.write('\n'.join(svg) + '\n')
 
 

@@ -8,6 +8,16 @@ seeds, so the file is the same on every run."""
 import math
 import os
 import random
+import sys
+
+
+def output_dir():
+    """Beside this file, or the directory given as the only argument."""
+    if len(sys.argv) > 2:
+        sys.exit("usage: %s [output-dir]" % sys.argv[0])
+    out = sys.argv[1] if len(sys.argv) == 2 else os.path.dirname(os.path.abspath(__file__))
+    os.makedirs(out, exist_ok=True)
+    return out
 
 W, H = 190, 151.4
 OUTLINE = '#2a1006'
@@ -460,8 +470,8 @@ def main():
     body += grass(rng)
     svg = (f'<svg xmlns="http://www.w3.org/2000/svg" width="{W}" height="{H}" viewBox="0 0 {W} {H}">\n'
            f'{defs()}\n<g mask="url(#vign)">\n' + '\n'.join(body) + '\n</g>\n</svg>\n')
-    here = os.path.dirname(os.path.abspath(__file__))
-    with open(os.path.join(here, 'barn.svg'), 'w', newline='\n') as out:
+    here = output_dir()
+    with open(os.path.join(here, 'barn.svg'), 'w', encoding='utf-8', newline='\n') as out:
         out.write(svg)
 
 
