@@ -244,6 +244,17 @@ def noise_paint(doc, fid, c0, c1, freq, seed, octaves=3, gain=2.4, alpha=None, o
           % (W, H, fid, '' if opacity == 1 else ' opacity="%s"' % opacity))
 
 
+def speckle(doc, fid, colour, freq, seed, cut=0.62, opacity=1.0):
+    """Grit: fine dots of one colour where high-frequency noise passes a threshold."""
+    r, g, b = hexrgb(colour)
+    k = 12
+    doc.d('<filter id="%s" filterUnits="userSpaceOnUse" x="0" y="0" width="%d" height="%d" color-interpolation-filters="sRGB">'
+          '<feTurbulence type="fractalNoise" baseFrequency="%s" numOctaves="1" seed="%d"/>'
+          '<feColorMatrix type="matrix" values="0 0 0 0 %.3f  0 0 0 0 %.3f  0 0 0 0 %.3f  %d 0 0 0 %s"/></filter>'
+          % (fid, W, H, freq, seed, r, g, b, k, f(-k * cut)))
+    doc.b('<rect width="%d" height="%d" filter="url(#%s)"%s/>' % (W, H, fid, '' if opacity == 1 else ' opacity="%s"' % opacity))
+
+
 def relief(doc, items, strength=6.0, blur=1.0, noise=(0.06, 0.12, 3, 1), shadow=(4, 3.0, 1.4), elev=42,
            opacity=1.0, seed=1, under=None):
     """Lights a grey height map (mid grey is the datum; lighter is higher) from the upper left and
@@ -513,6 +524,24 @@ def pattern(doc, pid, w, h, content, rot=None):
              % (pid, w, h, ' patternTransform="rotate(%s)"' % rot if rot else '', content))
 
 
+def ramp(sc, x0, x1, y_face, h, y_low, fill, edge, line, treads='#000', side=None):
+    """A ramp running south from a door h high in a south face (at y_face) down to the ground at y_low.
+    side: the colour of its east flank, seen when it stands free of the wall."""
+    sc.shadow_path(poly([(x1, y_face), (x1 + h * SHX, y_face + h * SHY), (x1 + 2, y_low), (x1, y_low)]))
+    top, bot = y_face - h, y_low
+    spread = (bot - top) / 20
+    if side:
+        sc.g('<path d="%s" fill="%s" stroke="%s" stroke-width="1"/>' % (poly([(x1, top), (x1 + spread, bot), (x1, y_face)]), side, line))
+    sc.g('<path d="%s" fill="%s" stroke="%s" stroke-width="1.2"/>' % (poly([(x0, top), (x1, top), (x1 + spread, bot), (x0 - spread, bot)]), fill, line))
+    n = int((bot - top) / 5)
+    for i in range(1, n):
+        y = top + i * (bot - top) / n
+        t = (y - top) / (bot - top)
+        sc.g('<path d="M%s %s H%s" stroke="%s" stroke-width="1" opacity="0.55"/>' % (f(x0 - spread * t + 1), f(y), f(x1 + spread * t - 1), treads))
+    sc.g('<path d="M%s %s L%s %s M%s %s L%s %s" stroke="%s" stroke-width="1.6"/>'
+         % (f(x0), f(top), f(x0 - spread), f(bot), f(x1), f(top), f(x1 + spread), f(bot), edge))
+
+
 def pad(sc, cx, cy, r, ring, paint, surface='#3a3a3e', lights='#ffd060', letter=True, on_top=False):
     """A round landing pad set into the ground (or laid on a plinth: on_top), with its markings and lights."""
     g = sc.body if on_top else sc.ground
@@ -552,7 +581,7 @@ def glow(doc):
 
 
 def fortress(sc, wall, tower, box, t=9, hw=16, shape='round', tr=12, ht=26, roof=None, roof_mat=None, roof_h=12,
-             court='#6a5a48', inner=None, gate_w=14, door='#2a1a0e', merlon=True, tower_merlons=True, gate_mat=None):
+             court='#6a5a48', inner=None, gate_w=14, door='#2a1a0e', merlon=True, tower_merlons=True, gate_mat=None, mid=False):
     """A walled square with a tower at each corner and a gate in the south wall.
     inner(sc) draws what stands in the courtyard; roof is None (battlements), 'cone', 'pyramid' or 'dome'."""
     x0, y0, x1, y1 = box
@@ -572,8 +601,14 @@ def fortress(sc, wall, tower, box, t=9, hw=16, shape='round', tr=12, ht=26, roof
             sc.shadow_spike(cx, cy, tr, ht + roof_h)
             sc.pyramid(rm, cx - tr - 1.5, cy - tr - 1.5, cx + tr + 1.5, cy + tr + 1.5, ht, ht + roof_h)
         elif roof == 'dome':
-            sc.g('<ellipse cx="%s" cy="%s" rx="%s" ry="%s" fill="url(#%s_c)" stroke="%s" stroke-width="1"/>'
-                 % (f(cx), f(cy - ht - roof_h * 0.35), f(tr * 0.8), f(tr * 0.8 + roof_h * 0.25), rm.name, rm.line))
+            # a dome on the tower top: its base circle below, its crown rising roof_h above
+            r = tr * 0.85
+            yb = cy - ht
+            sc.shadow_round(cx + ht * SHX, cy + ht * SHY, r, roof_h)
+            sc.g('<path d="M%s %s A%s %s 0 0 0 %s %s A%s %s 0 0 0 %s %s Z" fill="url(#%s_c)" stroke="%s" stroke-width="1"/>'
+                 % (f(cx - r), f(yb), f(r), f(r), f(cx + r), f(yb), f(r), f(roof_h + r * 0.3), f(cx - r), f(yb), rm.name, rm.line))
+            sc.g('<path d="M%s %s A%s %s 0 0 1 %s %s" fill="none" stroke="#fff" stroke-opacity="0.4" stroke-width="1.2"/>'
+                 % (f(cx - r * 0.6), f(yb - roof_h * 0.2), f(r * 0.6), f(roof_h * 0.8), f(cx - r * 0.05), f(yb - roof_h - r * 0.1)))
         if tower_merlons and roof in (None, 'dome'):
             if shape == 'round':
                 sc.ring_merlons(tower, cx, cy, tr - 1.6, ht, n=max(8, int(tr * 0.9)))
@@ -594,6 +629,10 @@ def fortress(sc, wall, tower, box, t=9, hw=16, shape='round', tr=12, ht=26, roof
         sc.merlons(wall, [(x1 - 1.6, y0), (x1 - 1.6, y1)], hw)
     twr(x0, y0)
     twr(x1, y0)
+    if mid:
+        # flanking towers half way along the east and west walls
+        twr(x0, (y0 + y1) / 2)
+        twr(x1, (y0 + y1) / 2)
     gl, gr = gx - gate_w / 2 - 5, gx + gate_w / 2 + 5
     sc.box(wall, x0, y1 - t, gl, y1, hw)
     sc.box(wall, gr, y1 - t, x1, y1, hw)
@@ -610,7 +649,7 @@ def fortress(sc, wall, tower, box, t=9, hw=16, shape='round', tr=12, ht=26, roof
     twr(x1, y1)
 
 
-def flatten(items, boxes, blur='blur3', level='#808080'):
+def flatten(items, boxes, blur='blur5', level='#808080'):
     """Levels the height map under the buildings."""
     for x0, y0, x1, y1 in boxes:
         items.append('<rect x="%s" y="%s" width="%s" height="%s" rx="10" fill="%s" filter="url(#%s)"/>'
@@ -625,7 +664,7 @@ def karot():
     common_defs(doc)
     rng = doc.rng
     hm, col = [], []
-    road_a = [(150, 198), (205, 214), (262, 226), (330, 232), (380, 230), (432, 222)]
+    road_a = [(150, 204), (205, 218), (262, 226), (330, 232), (380, 230), (432, 222)]
     road_b = [(262, 226), (238, 290), (214, 360), (236, 420), (222, 480), (246, 590)]
     wadi = meander(rng, [(-20, 300), (60, 286), (140, 300), (190, 372), (300, 410), (370, 330), (470, 300), (540, 250)], 16, 5)
     mesas = [(96, 410, 62, 0.9), (400, 400, 56, 1.0), (330, 540, 46, 0.8), (120, 270, 30, 0.7),
@@ -633,7 +672,7 @@ def karot():
     # low ground: gentle swells
     for _ in range(26):
         x, y, r = rng.uniform(0, W), rng.uniform(220, H), rng.uniform(20, 50)
-        hm.append('<circle cx="%s" cy="%s" r="%s" fill="url(#%s)" opacity="0.18"/>' % (f(x), f(y), f(r), rng.choice(('bump', 'dent'))))
+        hm.append('<circle cx="%s" cy="%s" r="%s" fill="url(#%s)" opacity="0.12"/>' % (f(x), f(y), f(r), rng.choice(('bump', 'dent'))))
     hm.append('<path d="%s" fill="none" stroke="%s" stroke-width="34" filter="url(#blur4)"/>' % (catmull(wadi, False), grey(-0.28)))
     hm.append('<path d="%s" fill="none" stroke="%s" stroke-width="16" filter="url(#blur2)"/>' % (catmull(wadi, False), grey(-0.4)))
     for pts in (road_a, road_b):
@@ -679,42 +718,43 @@ def karot():
         dw, dm = seg_dist(x, y, wadi), mesa_dist(x, y)
         if dm < 6 or dw < 9:
             continue
-        p = 0.75 * math.exp(-((dw - 16) / 14) ** 2) + 0.5 * math.exp(-((dm - 18) / 12) ** 2) + 0.04
+        p = 0.5 * math.exp(-((dw - 16) / 12) ** 2) + 0.3 * math.exp(-((dm - 16) / 10) ** 2) + 0.02
         if rng.random() > p:
             continue
         for _ in range(rng.randint(1, 3)):
             bx, by, r = x + rng.uniform(-3, 3), y + rng.uniform(-3, 3), rng.uniform(1.6, 3.4)
-            c = rng.choice(('#4a4420', '#5a5224', '#3e3818', '#6a5a2a', '#52361a'))
+            c = rng.choice(('#5a5a28', '#6a6830', '#4e4c22', '#76703a', '#5e4a24'))
             bush.append((c, '<circle cx="%s" cy="%s" r="%s"/>' % (f(bx), f(by), f(r))))
             bumps.append('<circle cx="%s" cy="%s" r="%s"/>' % (fi(bx), fi(by), f(r * 1.3)))
     rocks, stones = [], []
     for x, y in scatter(rng, 12, keep=lambda x, y: clear(x, y, 5)):
         dm = mesa_dist(x, y)
-        if dm < 4 or rng.random() > 0.7 * math.exp(-((dm - 12) / 16) ** 2) + 0.05:
+        if dm < 4 or rng.random() > 0.45 * math.exp(-((dm - 12) / 14) ** 2) + 0.02:
             continue
         r = rng.uniform(1.8, 5)
         pts = blob_pts(rng, x, y, r, 6, 0.35)
-        rocks.append((rng.choice(('#8a5a36', '#a07048', '#6a4228', '#b08458')), '<path d="%s"/>' % catmull(pts, True)))
+        rocks.append((rng.choice(('#9a6a44', '#b08058', '#8a5a38', '#c09468')), '<path d="%s"/>' % catmull(pts, True)))
         stones.append('<circle cx="%s" cy="%s" r="%s"/>' % (fi(x), fi(y), f(r)))
     hm.append('<g fill="url(#bump)" fill-opacity="0.6">' + ''.join(bumps) + '</g>')
     hm.append('<g fill="%s">%s</g>' % (grey(0.45), ''.join(stones)))
 
-    noise_paint(doc, 'base', '#5e3a20', '#a27048', 0.012, 11, 4, gain=2.2)
-    noise_paint(doc, 'varnish', '#3a2214', '#5a3420', 0.025, 12, 3, alpha=(3.0, -1.6), opacity=0.45)
+    noise_paint(doc, 'base', '#6e4426', '#b8824e', 0.012, 11, 4, gain=2.2)
+    noise_paint(doc, 'varnish', '#4a2a16', '#6a3c20', 0.02, 12, 3, alpha=(3.2, -1.7), opacity=0.55)
+    noise_paint(doc, 'ochre', '#c89050', '#d8a464', 0.035, 13, 3, alpha=(3.0, -1.6), opacity=0.35)
 
     def strata(v):
-        if v < 0.53:
-            return mix('#3e2412', '#6e4628', v / 0.53)
+        if v < 0.57:
+            return mix('#3e2412', '#6e4628', v / 0.57)
         if v < 0.86:
-            k = int((v - 0.53) / 0.025)
-            return ('#8a5a34', '#b4845a', '#7a4a2a', '#c89a6a', '#9a6238', '#d4ac7c', '#a8703e', '#e0bc8c',
-                    '#8e5630', '#c08e5a', '#b07a48', '#d8b080', '#9a6a40', '#c4966a')[k % 14]
-        return mix('#b48a60', '#d0aa7c', (v - 0.86) / 0.14)
-    banded(doc, 'strata', strata, blur=0.6, noise=(0.05, 0.03, 5), opacity=0.75)
+            k = int((v - 0.57) / 0.022)
+            return ('#8a4a2a', '#c8905a', '#7a3e22', '#d8a870', '#a2582e', '#e4bc86', '#b06a3a', '#f0cc98',
+                    '#8e4a28', '#cc965e', '#b87444', '#e0b47e', '#9a5a36', '#d0a06c')[k % 14]
+        return mix('#a87a50', '#c49a6c', (v - 0.86) / 0.14)
+    banded(doc, 'strata', strata, blur=0.6, noise=(0.05, 0.03, 5), opacity=0.8)
     # the dry river bed: pale sand with a darker thread where the water last ran
     wd = catmull(wadi, False)
-    doc.b('<path d="%s" fill="none" stroke="#b08a5c" stroke-width="24" opacity="0.7" filter="url(#blur3)"/>' % wd)
-    doc.b('<path d="%s" fill="none" stroke="#cfae80" stroke-width="12" opacity="0.6" filter="url(#blur2)"/>' % wd)
+    doc.b('<path d="%s" fill="none" stroke="#c09868" stroke-width="26" opacity="0.75" filter="url(#blur3)"/>' % wd)
+    doc.b('<path d="%s" fill="none" stroke="#e0c494" stroke-width="13" opacity="0.75" filter="url(#blur2)"/>' % wd)
     doc.b('<path d="%s" fill="none" stroke="#7a5634" stroke-width="1.6" opacity="0.5" transform="translate(3 1)"/>' % catmull(meander(rng, wadi, 10, 3), False))
     for x, y in densify(wadi, 5):
         if rng.random() < 0.5:
@@ -722,6 +762,8 @@ def karot():
                                                                 f(rng.uniform(0.8, 1.8)), rng.choice(('#f0dcb0', '#8a6a4a', '#b8946a'))))
     road(col, road_a, 8, '#a88358', '#6a4a2e', ruts='#6a4a2c', opacity=0.9)
     road(col, road_b, 7, '#a88358', '#6a4a2e', ruts='#6a4a2c', opacity=0.9)
+    speckle(doc, 'grit1', '#d0a474', 0.4, 16, 0.7, 0.45)
+    speckle(doc, 'grit2', '#4a2a14', 0.45, 17, 0.69, 0.45)
     doc.b(''.join(col) + by_fill(bush) + by_fill(rocks))
     relief(doc, hm, strength=10, blur=1.0, noise=(0.07, 0.1, 3, 5), shadow=(5, 3.5, 1.6), elev=38)
     karot_buildings(doc)
@@ -738,42 +780,39 @@ def karot_buildings(doc):
     clayd = Mat(doc, 'clayd', ('#d09a64', '#9a6236'), ('#a86a3c', '#744020'), line='#3a1e0c', tex='adobe')
     wood = Mat(doc, 'woodk', ('#a67a4e', '#6a4628'), ('#7a5232', '#4a2e18'), line='#24160a')
     canvas = Mat(doc, 'canvas', ('#f0e4c8', '#c8b48c'), ('#d8c8a4', '#a89470'), line='#4a3a24')
-    # trade centre: a flagstone market square, the adobe hall with its ramp, stalls, the pad
-    sc.ground.append('<rect x="14" y="100" width="144" height="112" rx="3" fill="url(#flags)" stroke="#4a2c16" stroke-width="1.5"/>')
-    sc.ground.append('<rect x="14" y="100" width="144" height="112" rx="3" fill="none" stroke="#f0d8b0" stroke-opacity="0.35" stroke-width="1" transform="translate(1 1)"/>')
-    pad(sc, 130, 186, 21, '#d8c8a8', '#f4f0e4', surface='#8a6a4a', lights='#fff4c0')
-    sc.box(clay, 22, 114, 104, 158, 30)
-    # roof: parapet round a sunken roof court, a wind tower, water tank
-    sc.g('<rect x="27" y="88" width="72" height="34" fill="#a8703e" stroke="#3a1e0c" stroke-width="0.8"/>')
-    sc.g('<path d="M27 122 V88 H99" fill="none" stroke="#4a2810" stroke-opacity="0.6" stroke-width="2"/>')
+    # trade centre: a flagstone market square; the adobe hall stands to the east, the pad and the
+    # stalls to the west, the ramp runs down from its doors into the square
+    sc.ground.append('<rect x="12" y="100" width="146" height="112" rx="3" fill="url(#flags)" stroke="#4a2c16" stroke-width="1.5"/>')
+    sc.ground.append('<rect x="12" y="100" width="146" height="112" rx="3" fill="none" stroke="#f0d8b0" stroke-opacity="0.35" stroke-width="1" transform="translate(1 1)"/>')
+    pad(sc, 40, 186, 21, '#d8c8a8', '#f4f0e4', surface='#8a6a4a', lights='#fff4c0')
+    sc.box(clay, 64, 112, 152, 156, 30)
+    # roof: parapet round a sunken roof court with beams, a wind tower, a water tank
+    sc.g('<rect x="69" y="86" width="78" height="34" fill="#a8703e" stroke="#3a1e0c" stroke-width="0.8"/>')
+    sc.g('<path d="M69 120 V86 H147" fill="none" stroke="#4a2810" stroke-opacity="0.6" stroke-width="2"/>')
     for k in range(5):
-        sc.g('<path d="M%d 89 V121" stroke="#6a4226" stroke-width="1.2" opacity="0.6"/>' % (34 + k * 14))
-    sc.g('<path d="M30 120 l9 6 h12 v-14 z" fill="#000" opacity="0.3"/>')
-    sc.box(clayd, 30, 118, 42, 128, 12, z=30, cast=False)
-    sc.g('<path d="M32 79 h8 M32 82 h8" stroke="#3a1e0c" stroke-width="1.2"/>')
-    sc.g('<circle cx="90" cy="100" r="7" fill="#000" opacity="0.3"/>')
-    sc.cylinder(Mat(doc, 'tankk', ('#d8d4cc', '#8a867e'), ('#c8c4bc', '#7a766e'), line='#2a2620'), 86, 132, 7, 6, z=30, cast=False)
-    # ramp of rammed earth up to the doors
-    sc.g('<rect x="52" y="136" width="22" height="18" fill="#2a1408" stroke="#3a1e0c"/>')
-    sc.shadow_path(poly([(74, 150), (82, 156), (84, 188), (76, 188)]))
-    sc.g('<path d="M50 150 H76 L78 190 H48 Z" fill="#c89464" stroke="#3a1e0c" stroke-width="1.2"/>')
-    for i in range(7):
-        y = 155 + i * 5
-        sc.g('<path d="M%s %s H%s" stroke="#7a5030" stroke-width="1" opacity="0.7"/>' % (f(50 - (y - 150) / 20), y, f(76 + (y - 150) / 20)))
-    sc.g('<path d="M50 150 L48 190 M76 150 L78 190" stroke="#e8c498" stroke-width="1.4"/>')
+        sc.g('<path d="M%d 87 V119" stroke="#6a4226" stroke-width="1.2" opacity="0.6"/>' % (78 + k * 14))
+    sc.g('<path d="M134 118 l9 6 h8 v-14 z" fill="#000" opacity="0.3"/>')
+    sc.box(clayd, 134, 116, 146, 126, 12, z=30, cast=False)
+    sc.g('<path d="M136 77 h8 M136 80 h8" stroke="#3a1e0c" stroke-width="1.2"/>')
+    sc.g('<circle cx="84" cy="98" r="7" fill="#000" opacity="0.3"/>')
+    sc.cylinder(Mat(doc, 'tankk', ('#d8d4cc', '#8a867e'), ('#c8c4bc', '#7a766e'), line='#2a2620'), 80, 130, 7, 6, z=30, cast=False)
+    for x in (70, 142):
+        sc.g('<rect x="%d" y="134" width="6" height="9" rx="3" fill="#2a1408"/>' % x)
+    sc.g('<rect x="94" y="132" width="24" height="20" rx="2" fill="#2a1408" stroke="#3a1e0c"/>')
+    ramp(sc, 94, 118, 156, 8, 192, '#c89464', '#e8c498', '#3a1e0c', treads='#7a5030')
     # striped market awnings on posts
-    for x0, y0, c in ((26, 166, '#b8321e'), (84, 166, '#2a6a9a')):
+    for x0, y0, c in ((16, 110, '#b8321e'), (38, 110, '#2a6a9a'), (16, 134, '#d09a1e')):
         sc.shadow_box(x0, y0, x0 + 18, y0 + 16, 10)
         sc.g('<rect x="%d" y="%d" width="18" height="16" fill="url(#canvas_t)" stroke="#4a3a24" stroke-width="1"/>' % (x0, y0 - 10))
         sc.g('<path d="M%d %d V%d M%d %d V%d M%d %d V%d" stroke="%s" stroke-width="3"/>'
              % (x0 + 3, y0 - 10, y0 + 6, x0 + 9, y0 - 10, y0 + 6, x0 + 15, y0 - 10, y0 + 6, c))
         sc.g('<path d="M%d %d V%d M%d %d V%d" stroke="#3a2614" stroke-width="1.2"/>' % (x0 + 1, y0 + 6, y0 + 16, x0 + 17, y0 + 6, y0 + 16))
-    # crates and clay jars by the pad
-    for x, y, s in ((112, 106, 10), (124, 106, 10), (112, 118, 10), (138, 110, 8)):
-        sc.box(wood, x, y, x + s, y + s, s * 0.8)
+    # crates and clay jars by the ramp
+    for x, y, s_ in ((124, 164, 10), (136, 164, 10), (124, 176, 10), (146, 172, 8)):
+        sc.box(wood, x, y, x + s_, y + s_, s_ * 0.8)
         sc.g('<path d="M%s %s l%s %s M%s %s l%s %s" stroke="#3a2412" stroke-width="0.7" opacity="0.7"/>'
-             % (f(x), f(y - s * 0.8), s, s, f(x + s), f(y - s * 0.8), -s, s))
-    for x, y in ((128, 130), (136, 134), (146, 128), (150, 140)):
+             % (f(x), f(y - s_ * 0.8), s_, s_, f(x + s_), f(y - s_ * 0.8), -s_, s_))
+    for x, y in ((128, 196), (136, 200), (146, 194), (150, 204), (70, 172), (78, 176)):
         sc.cylinder(clayd, x, y, 3.6, 6)
         sc.g('<circle cx="%d" cy="%d" r="1.6" fill="#2a1408"/>' % (x, y - 6))
     # fortress: rammed-earth walls, square towers, a tall keep, a dry ditch
@@ -794,7 +833,7 @@ def karot_buildings(doc):
             sc.g('<rect x="%d" y="158" width="3" height="6" fill="#1a0a04"/>' % x)
         sc.flag(433, 152, 36, 16, '#d02a1a')
     fortress(sc, fm, ft, (376, 126, 490, 206), t=8, hw=16, shape='square', tr=10, ht=26, court='url(#yard)', inner=inner,
-             door='#3a2010')
+             door='#3a2010', mid=True)
     sc.emit('buildings')
 
 
@@ -1055,6 +1094,22 @@ def pasim():
         doc.b('<path d="%s" fill="none" stroke="#3a4a1e" stroke-width="%d" opacity="0.55" filter="url(#blur5)"/>' % (d, w))
     for px, py, pr, ps, rot in pools:
         doc.b('<ellipse cx="%d" cy="%d" rx="%s" ry="%s" fill="#3a4a1e" opacity="0.55" filter="url(#blur4)"/>' % (px, py, f(pr * ps * 1.8), f(pr * 1.8)))
+    # hay meadows on the dry ground, mown in strips, with stacks drying
+    meadows = [([(176, 30), (262, 14), (286, 96), (196, 118)], -16, '#b4aa58', '#8a8640'),
+               ([(268, 12), (352, 26), (344, 104), (290, 96)], 70, '#c4b460', '#98904a'),
+               ([(200, 124), (288, 102), (332, 190), (222, 200)], -14, '#a8a450', '#80823a'),
+               ([(20, 20), (140, 6), (150, 60), (30, 66)], 8, '#bcae5c', '#928a44')]
+    for i, (pts, rot, a, b_) in enumerate(meadows):
+        doc.d('<pattern id="mown%d" patternUnits="userSpaceOnUse" width="8" height="8" patternTransform="rotate(%d)">'
+              '<rect width="8" height="8" fill="%s"/><rect width="8" height="3.5" fill="%s"/></pattern>' % (i, rot, a, b_))
+        d = catmull(wander(rng, densify(pts + [pts[0]], 26)[:-1], 2), True)
+        doc.b('<path d="%s" fill="url(#mown%d)" opacity="0.85" filter="url(#blur1)"/>' % (d, i))
+        cx = sum(p[0] for p in pts) / 4
+        cy = sum(p[1] for p in pts) / 4
+        for _ in range(5):
+            x, y = cx + rng.uniform(-26, 26), cy + rng.uniform(-18, 18)
+            hm.append('<circle cx="%s" cy="%s" r="6.5" fill="url(#bump)"/>' % (fi(x), fi(y)))
+            col.append('<circle cx="%s" cy="%s" r="4.6" fill="#d0c068" stroke="#7a6a30" stroke-width="0.6"/>' % (fi(x), fi(y)))
     road(col, road_a, 8, '#a08e5a', '#5a4e2a', ruts='#5a4a26', opacity=0.9)
     road(col, road_b, 6, '#988656', '#544826', ruts='#5a4a26', opacity=0.85)
     doc.b(''.join(col))
@@ -1070,7 +1125,7 @@ def pasim():
             t = 'translate(%s %s) scale(%s) rotate(%d)' % (fi(x), fi(y), '%.2f' % s_, rng.randrange(0, 360, 30))
             paint.append('<use xlink:href="#shrub%d" transform="%s" fill="%s"/>' % (k, t, rng.choice(('#4a5e22', '#566a28', '#3e5020', '#62722c'))))
             raise_.append('<use xlink:href="#shrub%d" transform="%s"/>' % (k, t))
-        elif not wet and rng.random() < 0.3:
+        elif not wet and rng.random() < 0.08:
             r = rng.uniform(1.2, 2.4)
             tuft.append((rng.choice(('#7a7a32', '#8a843a', '#6a6c2a', '#9a9044')), '<circle cx="%s" cy="%s" r="%s"/>' % (fi(x), fi(y), f(r))))
             bumps.append('<circle cx="%s" cy="%s" r="%s"/>' % (fi(x), fi(y), f(r * 1.5)))
@@ -1268,8 +1323,12 @@ def dorav_buildings(doc):
              % (159 - 24 - 17, 159 - 24 - 26))
         sc.box(stucco, 388, 148, 402, 176, 9)
         sc.box(stucco, 462, 148, 474, 170, 9)
-    fortress(sc, redst, redst, (382, 132, 484, 206), t=8, hw=16, shape='square', tr=10, ht=26, roof='dome', roof_mat=dome,
-             roof_h=12, court='url(#sandyard)', inner=inner, door='#3a1408', gate_w=12, tower_merlons=False)
+    fortress(sc, redst, redst, (382, 136, 484, 206), t=8, hw=16, shape='round', tr=10, ht=22, roof='dome', roof_mat=dome,
+             roof_h=14, court='url(#sandyard)', inner=inner, door='#3a1408', gate_w=12, tower_merlons=False)
+    # gilded finials on the domes
+    for tx, ty in ((382, 136), (484, 136), (382, 206), (484, 206)):
+        sc.g('<path d="M%s %s v-6" stroke="#4a2a14" stroke-width="1.2"/><circle cx="%s" cy="%s" r="1.6" fill="#f0c040" stroke="#4a2a14" stroke-width="0.5"/>'
+             % (f(tx), f(ty - 22 - 15), f(tx), f(ty - 22 - 21)))
     sc.emit('buildings')
 
 
@@ -1341,7 +1400,7 @@ def zemlya():
     # flowers in the meadows
     dots = []
     for x, y in scatter(rng, 6, keep=lambda x, y: not inlake(x, y) and not in_box(x, y, TRADE_BOX, 4)):
-        if rng.random() < 0.25:
+        if rng.random() < 0.5 * max(0, math.sin(x * 0.021) * math.cos(y * 0.017)) ** 2:
             dots.append((rng.choice(('#ffffff', '#fff4a0', '#f0c0e0', '#ffe060')), '<circle cx="%s" cy="%s" r="0.9"/>' % (fi(x), fi(y))))
     doc.b(by_fill(dots))
     relief(doc, hm, strength=7, blur=0.8, noise=(0.1, 0.06, 2, 11), shadow=(4, 2.6, 1.2), elev=42)
@@ -1368,16 +1427,22 @@ def zemlya():
         doc.b('<ellipse cx="%s" cy="%s" rx="2" ry="1.5" fill="#000" opacity="0.3" transform="translate(1.5 1)"/>' % (f(x), f(y)))
         doc.b('<ellipse cx="%s" cy="%s" rx="2" ry="1.5" fill="#f8f8f0"/>' % (f(x), f(y)))
     zemlya_station(doc)
-    # white clouds drifting over, their shadows on the land
-    for cx, cy, r in ((330, 390, 42), (80, 500, 34), (470, 50, 30)):
-        pts = []
-        for k in range(9):
-            a = 2 * math.pi * k / 9
-            pts.append('<circle cx="%s" cy="%s" r="%s"/>' % (f(cx + math.cos(a) * r * 0.7 * 1.5), f(cy + math.sin(a) * r * 0.45), f(r * rng.uniform(0.35, 0.55))))
-        blobs = '<circle cx="%d" cy="%d" r="%s"/>' % (cx, cy, f(r * 0.6)) + ''.join(pts)
-        doc.b('<g fill="#0a2a10" opacity="0.22" filter="url(#blur5)" transform="translate(26 16)">%s</g>' % blobs)
-        doc.b('<g fill="#ffffff" opacity="0.75" filter="url(#blur4)">%s</g>' % blobs)
-        doc.b('<g fill="#ffffff" opacity="0.5" filter="url(#blur2)" transform="translate(-3 -3) scale(1)">%s</g>' % blobs)
+    # white clouds drifting over, each a heap of sunlit puffs, their shadows on the land
+    doc.d('<radialGradient id="puff" cx="0.42" cy="0.4" r="0.6"><stop offset="0" stop-color="#ffffff"/>'
+          '<stop offset="0.55" stop-color="#f4f7fa"/><stop offset="0.85" stop-color="#c8d2de"/>'
+          '<stop offset="1" stop-color="#b8c4d2" stop-opacity="0"/></radialGradient>')
+    for cx, cy, r in ((336, 396, 40), (70, 506, 32), (486, 40, 26)):
+        puffs = []
+        for _ in range(int(r / 2.2)):
+            a = rng.uniform(0, 2 * math.pi)
+            d = rng.uniform(0, 1) ** 0.7
+            x, y = cx + math.cos(a) * r * 1.3 * d, cy + math.sin(a) * r * 0.6 * d
+            puffs.append((y - rng.uniform(0, 4), x, r * rng.uniform(0.28, 0.45) * (1.2 - 0.5 * d)))
+        puffs.sort()
+        shade = ''.join('<circle cx="%s" cy="%s" r="%s"/>' % (fi(x), fi(y), f(pr)) for y, x, pr in puffs)
+        doc.b('<g fill="#0a2a10" opacity="0.25" filter="url(#blur4)" transform="translate(30 18)">%s</g>' % shade)
+        doc.b('<g filter="url(#blur1)" opacity="0.92">%s</g>'
+              % ''.join('<circle cx="%s" cy="%s" r="%s" fill="url(#puff)"/>' % (fi(x), fi(y), f(pr * 1.15)) for y, x, pr in puffs))
     vignette(doc)
     doc.write('surface_zemlya.svg', 'Zemlya: a green plain, a blue lake, the tall station')
 
@@ -1505,7 +1570,7 @@ def shekarama():
     stones, bumps = [], []
     for x, y in scatter(rng, 6, (150, 220, 380, 440)):
         d = math.hypot(x - 270, y - 336)
-        if not 62 < d < 110 or rng.random() > 0.7 * (1 - (d - 62) / 48) or not keep(x, y, 2):
+        if not 64 < d < 110 or rng.random() > 0.45 * (1 - (d - 64) / 46) or not keep(x, y, 2):
             continue
         r = rng.uniform(1, 2.6)
         stones.append((rng.choice(('#9a9894', '#7a7874', '#b4b2ac')), '<circle cx="%s" cy="%s" r="%s"/>' % (fi(x), fi(y), f(r))))
@@ -1531,33 +1596,32 @@ def shekarama_buildings(doc):
     orange = Mat(doc, 'hazard', ('#f0a040', '#b86418'), ('#d88a30', '#985010'), line='#2a1606')
     steel = Mat(doc, 'steel', ('#7a8088', '#3e434a'), ('#5a6068', '#2a2e34'), line='#0c0d0f', tex='plates', tex_top='plates')
     gun = Mat(doc, 'gundome', ('#9aa0a8', '#3a3e44'), ('#6a7078', '#2a2e34'), line='#0c0d0f', round_=('#a8aeb6', '#2a2e34'))
+    # trade centre: a plated apron; a domed habitat to the west joined by a tube to the long store,
+    # solar wings behind, a ramp down from the store's doors, the pad and the gas bottles
     sc.ground.append('<rect x="12" y="96" width="146" height="116" rx="3" fill="#4a4a4c" stroke="#1a1a1c" stroke-width="1.5"/>')
     sc.ground.append('<rect x="12" y="96" width="146" height="116" rx="3" fill="url(#panels)"/>')
     sc.ground.append('<path d="M16 100 H154 V208 H16 Z" fill="none" stroke="#f0a040" stroke-width="1.6" stroke-dasharray="8 5"/>')
-    # solar wings first (they stand behind the hall)
-    for x0 in (18, 74):
-        sc.box(steel, x0 + 20, 90, x0 + 22, 92, 10)
-    sc.box(metal, 22, 116, 104, 158, 22)
-    sc.g('<rect x="22" y="110" width="82" height="4" fill="url(#hazard_t)"/>')
-    for x0 in (24, 66):
-        sc.shadow_box(x0, 78, x0 + 36, 96, 6)
-        sc.g('<rect x="%d" y="72" width="36" height="18" fill="url(#cells)" stroke="#0c0d0f" stroke-width="1"/>' % x0)
-        sc.g('<path d="M%d 73 h34" stroke="#c0d8ff" stroke-width="0.8" opacity="0.6"/>' % (x0 + 1))
-    # airlock modules and a dish on the roof
-    sc.cylinder(metal, 40, 136, 8, 6, z=22, cast=False)
-    sc.g('<circle cx="40" cy="108" r="5" fill="#2a4a7a" stroke="#16191d"/>')
-    sc.g('<ellipse cx="88" cy="%s" rx="10" ry="8" fill="url(#alu_c)" stroke="#16191d" stroke-width="1"/>' % (136 - 22 - 8))
-    sc.g('<ellipse cx="86" cy="%s" rx="6" ry="4.6" fill="#5a626c" opacity="0.6"/>' % (136 - 22 - 9))
-    sc.g('<path d="M88 %s l6 -6" stroke="#16191d" stroke-width="1.2"/>' % (136 - 22 - 8))
-    sc.g('<rect x="50" y="138" width="24" height="18" fill="#101214" stroke="#16191d"/>')
-    sc.g('<path d="M62 138 V156" stroke="#f0a040" stroke-width="1"/>')
-    sc.shadow_path(poly([(76, 156), (84, 160), (86, 194), (78, 194)]))
-    sc.g('<path d="M48 156 H76 L78 196 H46 Z" fill="url(#alu_t)" stroke="#16191d" stroke-width="1.2"/>')
-    sc.g('<path d="M48 156 H76 L78 196 H46 Z" fill="url(#panels)"/>')
-    sc.g('<path d="M47 156 L45 196 M77 156 L79 196" stroke="#f0a040" stroke-width="2" stroke-dasharray="3 2"/>')
-    pad(sc, 130, 182, 22, '#6a6a6c', '#f0a040', surface='#2a2a2e', lights='#ff5030')
-    for x, y in ((116, 104), (130, 104), (144, 106)):
-        sc.cylinder(orange, x, y + 16, 5, 12)
+    for x0 in (76, 116):
+        sc.shadow_box(x0, 92, x0 + 36, 108, 8)
+        sc.g('<path d="M%d 100 v-8" stroke="#16191d" stroke-width="2"/>' % (x0 + 18))
+        sc.g('<rect x="%d" y="76" width="36" height="18" fill="url(#cells)" stroke="#0c0d0f" stroke-width="1"/>' % x0)
+        sc.g('<path d="M%d 77 h34" stroke="#c0d8ff" stroke-width="0.8" opacity="0.6"/>' % (x0 + 1))
+    sc.cylinder(metal, 40, 140, 22, 12)
+    sc.g('<ellipse cx="40" cy="%s" rx="22" ry="19" fill="url(#alu_c)" stroke="#16191d" stroke-width="1"/>' % (140 - 12 - 6))
+    sc.g('<path d="M20 122 q20 8 40 0 M40 104 v36" fill="none" stroke="#16191d" stroke-width="0.7" opacity="0.5"/>')
+    sc.g('<ellipse cx="34" cy="114" rx="6" ry="4" fill="#9ad0f0" stroke="#16191d" stroke-width="0.7"/>')
+    sc.box(metal, 60, 128, 74, 140, 9)
+    sc.box(metal, 72, 114, 154, 150, 22)
+    sc.g('<rect x="72" y="106" width="82" height="4" fill="url(#hazard_t)"/>')
+    sc.g('<ellipse cx="138" cy="%s" rx="10" ry="8" fill="url(#alu_c)" stroke="#16191d" stroke-width="1"/>' % (130 - 22 - 4))
+    sc.g('<ellipse cx="136" cy="%s" rx="6" ry="4.6" fill="#5a626c" opacity="0.6"/>' % (130 - 22 - 5))
+    sc.g('<path d="M138 %s l6 -6" stroke="#16191d" stroke-width="1.2"/>' % (130 - 22 - 4))
+    sc.g('<rect x="100" y="132" width="24" height="18" fill="#101214" stroke="#16191d"/>')
+    sc.g('<path d="M112 132 V150" stroke="#f0a040" stroke-width="1"/>')
+    ramp(sc, 100, 124, 150, 6, 184, 'url(#alu_t)', '#f0a040', '#16191d', treads='#3a4048')
+    pad(sc, 46, 186, 21, '#6a6a6c', '#f0a040', surface='#2a2a2e', lights='#ff5030')
+    for x, y in ((136, 176), (148, 182), (136, 194), (148, 200)):
+        sc.cylinder(orange, x, y, 5, 10)
     # fortress: riveted steel walls, round towers under gun domes, a command block with a mast
     sc.ground.append('<rect x="370" y="120" width="128" height="94" rx="6" fill="#2a2a2c" stroke="#0c0d0f" stroke-width="1.4"/>')
     sc.ground.append('<rect x="370" y="120" width="128" height="94" rx="6" fill="url(#panels)"/>')
@@ -1573,10 +1637,11 @@ def shekarama_buildings(doc):
         sc.box(steel, 464, 146, 476, 178, 10)
     fortress(sc, steel, steel, (380, 130, 486, 206), t=8, hw=16, shape='round', tr=12, ht=24, roof='dome', roof_mat=gun,
              roof_h=12, court='#3a3a3c', inner=inner, door='#0c0d0f', gate_w=12, merlon=False, tower_merlons=False)
-    # gun barrels out of the domes, towards the approach
+    # twin gun barrels out of each dome, facing outwards
     for tx, ty in ((380, 130), (486, 130), (380, 206), (486, 206)):
-        sc.g('<path d="M%s %s l%s %s" stroke="#0c0d0f" stroke-width="2.4" stroke-linecap="round"/>'
-             % (f(tx), f(ty - 24 - 5), f(-8 if tx < 430 else 8), f(7)))
+        d = -1 if tx < 430 else 1
+        for dy in (-2, 2):
+            sc.g('<path d="M%s %s h%s" stroke="#0c0d0f" stroke-width="2" stroke-linecap="round"/>' % (f(tx + d * 6), f(ty - 24 - 6 + dy), f(d * 9)))
     sc.emit('buildings')
 
 
@@ -1605,6 +1670,37 @@ def mountain(rng, cx, cy, r):
     return lines
 
 
+def crag(rng, cx, cy, r, h, light, dark, line, snow=None):
+    """A rock outcrop of flat facets round one or two summits, each facet shaded by how it faces the
+    light (from the upper left and above). snow: a colour laid on the flatter, lit facets."""
+    n = rng.randint(9, 12)
+    rim = [(cx + math.cos(2 * math.pi * k / n) * r * rng.uniform(0.65, 1.1) * 1.2,
+            cy + math.sin(2 * math.pi * k / n) * r * rng.uniform(0.65, 1.1)) for k in range(n)]
+    a = rng.uniform(0, math.pi)
+    tops = [(cx + math.cos(a) * r * 0.3, cy + math.sin(a) * r * 0.3, h), (cx - math.cos(a) * r * 0.3, cy - math.sin(a) * r * 0.3, h * 0.75)]
+    lx, ly, lz = -0.55, -0.55, 0.63
+    g = []
+    for i in range(n):
+        p, q = rim[i], rim[(i + 1) % n]
+        mx, my = (p[0] + q[0]) / 2, (p[1] + q[1]) / 2
+        t = min(tops, key=lambda t: (t[0] - mx) ** 2 + (t[1] - my) ** 2)
+        # the facet's normal from its three corners (the rim at height 0)
+        ux, uy, uz = p[0] - t[0], p[1] - t[1], -t[2]
+        vx, vy, vz = q[0] - t[0], q[1] - t[1], -t[2]
+        nx, ny, nz = uy * vz - uz * vy, uz * vx - ux * vz, ux * vy - uy * vx
+        if nz < 0:
+            nx, ny, nz = -nx, -ny, -nz
+        ln = math.sqrt(nx * nx + ny * ny + nz * nz) or 1
+        lam = max(0.0, (nx * lx + ny * ly + nz * lz) / ln)
+        c = mix(dark, light, min(1, lam * 1.15))
+        if snow and nz / ln > 0.75 and rng.random() < 0.6:
+            c = mix(c, snow, 0.8)
+        g.append('<path d="%s" fill="%s" stroke="%s" stroke-width="0.6" stroke-linejoin="round"/>' % (poly([(t[0], t[1]), p, q]), c, line))
+    # the ridge between the two summits
+    g.append('<path d="M%s %sL%s %s" stroke="%s" stroke-width="0.8"/>' % (f(tops[0][0]), f(tops[0][1]), f(tops[1][0]), f(tops[1][1]), line))
+    return g, rim
+
+
 def filiy():
     """Pale icy grey: a glacier with flow bands, moraines and crevasses, dark rock peaks through the
     snow, a frozen lake, wind-carved drifts; an insulated orange hall, a fort of ice blocks."""
@@ -1614,7 +1710,8 @@ def filiy():
     hm, col = [], []
     flow = spline([(540, 262), (460, 300), (380, 330), (320, 380), (290, 450), (300, 520), (290, 600)], 5)
     lake = blob_pts(rng, 96, 420, 60, 14, 0.16, 1.25, 0.8, 0.2)
-    peaks = [(206, 320, 34), (466, 430, 40), (110, 545, 30), (250, 60, 22), (410, 530, 20)]
+    peaks = [(206, 320, 34), (470, 440, 44), (110, 545, 30), (250, 60, 26), (410, 540, 24), (40, 262, 22), (320, 140, 18),
+             (500, 360, 20)]
     road_a = [(152, 198), (210, 216), (280, 226), (350, 226), (404, 224), (432, 224)]
     road_b = [(210, 216), (170, 270), (140, 330), (132, 362)]
     gl = catmull(flow, False, True)
@@ -1627,20 +1724,23 @@ def filiy():
     for side in (left, right):
         hm.append('<path d="%s" fill="none" stroke="%s" stroke-width="6" filter="url(#blur2)"/>' % (catmull(side, False, True), grey(0.42)))
     hm.append('<path d="%s" fill="%s" filter="url(#blur3)"/>' % (catmull(lake, True, True), grey(-0.12)))
+    for _ in range(10):
+        x, y = rng.uniform(-40, W + 40), rng.uniform(-40, H + 40)
+        hm.append(mound(x, y, rng.uniform(70, 150), rng.uniform(50, 100), rng.randint(-40, 40), 'bump', 0.45))
     for _ in range(30):
         x, y = rng.uniform(-20, W + 20), rng.uniform(-20, H + 20)
         if in_box(x, y, TRADE_BOX, 20) or in_box(x, y, FORT_BOX, 20):
             continue
-        hm.append(mound(x, y, rng.uniform(30, 70), rng.uniform(8, 14), -32, 'bump', rng.uniform(0.1, 0.22)))
-    ridges, rh = [], []
+        hm.append(mound(x, y, rng.uniform(30, 70), rng.uniform(8, 14), -32, 'bump', rng.uniform(0.06, 0.14)))
+    rocks = []
     for cx, cy, r in peaks:
-        hm.append('<circle cx="%s" cy="%s" r="%s" fill="url(#bump)" opacity="0.6"/>' % (fi(cx), fi(cy), f(r * 1.3)))
-        for line in mountain(rng, cx, cy, r):
-            ridges.append(line)
-            for (x0, y0, h0), (x1, y1, h1) in zip(line, line[1:]):
-                rh.append('<path d="M%s %sL%s %s" stroke="%s" stroke-width="%s"/>'
-                          % (fi(x0), fi(y0), fi(x1), fi(y1), grey(0.2 + 0.8 * (h0 + h1) / 2), f(6 + 14 * (h0 + h1) / 2)))
-    hm.append('<g stroke-linecap="round" filter="url(#blur3)">' + ''.join(rh) + '</g>')
+        for k in range(rng.randint(2, 4)):
+            x, y = cx + rng.uniform(-r, r) * 0.8, cy + rng.uniform(-r, r) * 0.6
+            rr = r * rng.uniform(0.35, 0.6) if k else r * 0.8
+            g, rim = crag(rng, x, y, rr, rr * 1.1, '#c8ccd4', '#3a3e48', '#2a2e36', snow='#f4f8fc')
+            rocks.append((y, g))
+            hm.append('<path d="%s" fill="%s" filter="url(#blur2)"/>' % (poly(rim), grey(0.5)))
+    rocks.sort(key=lambda t: t[0])
     for pts in (road_a, road_b):
         hm.append('<path d="%s" fill="none" stroke="#808080" stroke-width="14" filter="url(#blur2)"/>' % catmull(pts, False, True))
     flatten(hm, [(6, 68, 168, 222), (354, 84, 510, 228)])
@@ -1684,25 +1784,11 @@ def filiy():
             g.append('<path d="%s" fill="none" stroke="#2a4a78" stroke-width="1.8" stroke-linecap="round"/>' % d)
             g.append('<path d="%s" fill="none" stroke="#ffffff" stroke-width="1" stroke-linecap="round" transform="translate(1 1)"/>' % d)
     doc.b('<g clip-path="url(#ice)">' + ''.join(g) + '</g>')
-    # rock peaks: dark stone bared along the ridges, snow lying in the gullies between
-    rock = []
-    for line in ridges:
-        for (x0, y0, h0), (x1, y1, h1) in zip(line, line[1:]):
-            rock.append('<path d="M%s %sL%s %s" stroke-width="%s"/>' % (fi(x0), fi(y0), fi(x1), fi(y1), f(1 + 6 * (h0 + h1) / 2)))
-    for cx, cy, r in peaks:
-        doc.b('<path d="%s" fill="#8a909c" opacity="0.55" filter="url(#blur3)"/>' % blob(rng, cx, cy, r * 0.9, 14, 0.35, 1.1))
-    doc.b('<g stroke="#4e545e" stroke-linecap="round" opacity="0.9" filter="url(#blur1)">%s</g>' % ''.join(rock).replace('stroke-width="', 'stroke-width="1'))
-    doc.b('<g stroke="#2e323a" stroke-linecap="round" opacity="0.6" transform="translate(2 1.5)">%s</g>' % ''.join(rock))
-    # snow drifts streaming from the rocks downwind
-    for cx, cy, r in peaks:
-        for _ in range(3):
-            x, y = cx + rng.uniform(-r, r) * 0.6, cy + rng.uniform(-r, r) * 0.6
-            doc.b('<ellipse cx="%s" cy="%s" rx="%s" ry="%s" fill="#ffffff" opacity="0.7" filter="url(#blur2)" transform="rotate(-32 %s %s)"/>'
-                  % (fi(x + 8), fi(y + 5), fi(r * 0.5), fi(r * 0.12), fi(x + 8), fi(y + 5)))
     road(col, road_a, 8, '#e8eef4', '#8a9ab0', ruts='#9aaac0')
     road(col, road_b, 6, '#e8eef4', '#8a9ab0', ruts='#9aaac0')
     doc.b(''.join(col))
     relief(doc, hm, strength=8, blur=1.0, noise=(0.05, 0.08, 3, 14), shadow=(5, 1.6, 2), elev=36)
+    doc.b('<g>' + ''.join(''.join(g) for _, g in rocks) + '</g>')
     # the frozen lake: clear ice, cracks, snow drifted across it
     lk = catmull(lake, True, True)
     doc.d('<clipPath id="lake"><path d="%s"/></clipPath>' % lk)
@@ -1747,24 +1833,27 @@ def filiy_buildings(doc):
     # trade centre: a packed-snow yard, the orange insulated hall under a snow-laden roof, a heated ramp
     sc.ground.append('<rect x="12" y="98" width="146" height="114" rx="6" fill="url(#packed)" stroke="#7a8aa0" stroke-width="1.5"/>')
     sc.ground.append('<rect x="12" y="98" width="146" height="114" rx="6" fill="none" stroke="#fff" stroke-width="1" transform="translate(1 1)" opacity="0.8"/>')
-    sc.box(clad, 20, 114, 106, 158, 26)
-    sc.g('<rect x="21" y="89" width="84" height="42" rx="3" fill="url(#snowroof_t)" stroke="#4a5a70" stroke-width="0.8"/>')
-    sc.g('<path d="M22 131 q6 3 12 0 q6 4 12 0 q6 3 12 0 q6 4 12 0 q6 3 12 0 q6 4 12 0 q5 3 10 0" fill="#ffffff" stroke="#8aa0bc" stroke-width="0.8"/>')
-    sc.g('<path d="M30 100 h64" stroke="#b0c4dc" stroke-width="1"/>')
-    for x in (34, 56, 78):
-        sc.cylinder(clad, x + 6, 132, 4, 6, z=26, cast=False)
-        sc.g('<ellipse cx="%d" cy="%d" rx="4" ry="2" fill="#fff" opacity="0.9"/>' % (x + 6, 132 - 32 - 1))
-    for x in (28, 86):
-        sc.g('<rect x="%d" y="140" width="10" height="8" fill="#ffe8a0" stroke="#3a1a06"/>' % x)
-    sc.g('<rect x="52" y="138" width="22" height="18" fill="#3a2410" stroke="#3a1a06"/>')
-    sc.shadow_path(poly([(76, 154), (84, 158), (86, 194), (78, 194)]))
-    sc.g('<path d="M50 154 H76 L78 196 H48 Z" fill="#8a94a0" stroke="#2a3040" stroke-width="1.2"/>')
-    sc.g('<path d="M50 154 H76 L78 196 H48 Z" fill="url(#grate)" opacity="0.6"/>')
-    sc.g('<path d="M49 154 L47 196 M77 154 L79 196" stroke="#f0a050" stroke-width="2"/>')
-    pad(sc, 132, 182, 22, '#c8d4e0', '#e8601e', surface='#5a6678', lights='#ff8040')
-    for x, y in ((114, 104), (126, 104), (138, 104), (120, 116), (132, 116)):
-        sc.box(clad, x, y + 6, x + 10, y + 14, 7)
-        sc.g('<rect x="%d" y="%d" width="10" height="3" fill="#fff"/>' % (x, y - 1))
+    # a tall hall to the west, a low vehicle shed to the east, both under snow
+    sc.box(clad, 18, 112, 84, 160, 32)
+    sc.g('<rect x="19" y="81" width="64" height="46" rx="3" fill="url(#snowroof_t)" stroke="#4a5a70" stroke-width="0.8"/>')
+    sc.g('<path d="M20 127 q6 3 12 0 q6 4 12 0 q6 3 12 0 q6 4 12 0 q6 3 12 0 q4 3 4 0" fill="#ffffff" stroke="#8aa0bc" stroke-width="0.8"/>')
+    for x in (30, 52):
+        sc.cylinder(clad, x + 6, 124, 4, 6, z=32, cast=False)
+        sc.g('<ellipse cx="%d" cy="%d" rx="4" ry="2" fill="#fff" opacity="0.9"/>' % (x + 6, 124 - 38 - 1))
+    for x in (24, 70):
+        sc.g('<rect x="%d" y="134" width="8" height="8" fill="#ffe8a0" stroke="#3a1a06"/>' % x)
+    sc.g('<rect x="38" y="140" width="22" height="18" fill="#3a2410" stroke="#3a1a06"/>')
+    sc.box(clad, 92, 110, 152, 140, 14)
+    sc.g('<rect x="93" y="97" width="58" height="28" rx="2" fill="url(#snowroof_t)" stroke="#4a5a70" stroke-width="0.8"/>')
+    sc.g('<path d="M94 125 q6 3 12 0 q6 4 12 0 q6 3 12 0 q6 4 12 0 q5 3 8 0" fill="#ffffff" stroke="#8aa0bc" stroke-width="0.8"/>')
+    for x in (98, 124):
+        sc.g('<rect x="%d" y="128" width="22" height="12" fill="#6a727e" stroke="#2a3040"/>' % x)
+        sc.g('<path d="M%d 131 h22 M%d 134 h22 M%d 137 h22" stroke="#3a4250" stroke-width="0.8"/>' % (x, x, x))
+    ramp(sc, 38, 60, 160, 8, 196, 'url(#grate)', '#f0a050', '#2a3040', treads='#2a3040')
+    pad(sc, 122, 180, 22, '#c8d4e0', '#e8601e', surface='#5a6678', lights='#ff8040')
+    for x, y in ((70, 178), (70, 190), (82, 184)):
+        sc.box(clad, x, y, x + 10, y + 8, 7)
+        sc.g('<rect x="%d" y="%d" width="10" height="3" fill="#fff"/>' % (x, y - 7))
     pattern(doc, 'grate', 4, 4, '<rect width="4" height="4" fill="#5a5e58"/><path d="M0 2H4M2 0V4" stroke="#2a2c28" stroke-width="0.8"/>')
     # fortress: walls of cut ice blocks, round towers with slate cones capped in snow, a keep
     sc.ground.append('<rect x="368" y="118" width="130" height="98" rx="10" fill="none" stroke="#a8c0dc" stroke-width="6" opacity="0.8"/>')
@@ -1791,15 +1880,10 @@ def miranda():
     hm, col = [], []
     vx, vy = 300, 370
     lava = meander(rng, spline([(vx + 10, vy + 8), (340, 420), (330, 480), (380, 530), (370, 600)], 6), 8, 1.5)
-    flows = [[(vx, vy), (230, 400), (150, 380), (80, 420), (-20, 410)], [(vx, vy), (360, 330), (440, 320), (530, 290)],
-             [(vx, vy), (260, 440), (200, 500), (180, 600)]]
+    flows = [[(252, 390), (210, 400), (150, 380), (80, 420), (-20, 410)], [(352, 340), (390, 326), (440, 320), (530, 290)],
+             [(272, 420), (250, 450), (200, 500), (180, 600)]]
     road_a = [(152, 198), (210, 220), (280, 232), (350, 234), (410, 232), (432, 230)]
     road_b = [(280, 232), (230, 270), (150, 290), (60, 300), (-20, 296)]
-    # the cone, the flows as raised tongues, cinder cones
-    hm.append('<circle cx="%d" cy="%d" r="120" fill="url(#bump)" opacity="0.5"/>' % (vx, vy))
-    hm.append('<circle cx="%d" cy="%d" r="62" fill="url(#bump)"/>' % (vx, vy))
-    hm.append('<circle cx="%d" cy="%d" r="22" fill="url(#dent)"/>' % (vx, vy))
-    hm.append('<circle cx="%d" cy="%d" r="13" fill="%s"/>' % (vx, vy, grey(-0.2)))
     basalt = []
     for pts in flows:
         fl = meander(rng, spline(pts, 6), 8, 2)
@@ -1817,6 +1901,21 @@ def miranda():
             hm.append('<path d="M%s %s q%s %s %s %s" fill="none" stroke="%s" stroke-width="2.2" filter="url(#blur1)"/>'
                       % (fi(x - ty / ln * hw), fi(y + tx / ln * hw), fi(ty / ln * hw + tx / ln * 5), fi(-tx / ln * hw + ty / ln * 5),
                          fi(2 * ty / ln * hw), fi(-2 * tx / ln * hw), grey(0.3)))
+    # the cone over the heads of the flows
+    hm.append('<circle cx="%d" cy="%d" r="130" fill="url(#bump)" opacity="0.5"/>' % (vx, vy))
+    hm.append('<circle cx="%d" cy="%d" r="78" fill="url(#bump)"/>' % (vx, vy))
+    hm.append('<circle cx="%d" cy="%d" r="40" fill="url(#bump)"/>' % (vx, vy))
+    # gullies down the flanks of the cone
+    gul = []
+    for k in range(30):
+        a = 2 * math.pi * k / 30 + rng.uniform(-0.06, 0.06)
+        r0, r1 = rng.uniform(17, 22), rng.uniform(48, 74)
+        b = a + rng.uniform(-0.12, 0.12)
+        gul.append('M%s %s Q%s %s %s %s' % (fi(vx + math.cos(a) * r0), fi(vy + math.sin(a) * r0), fi(vx + math.cos(a) * (r0 + r1) / 2),
+                                            fi(vy + math.sin(a) * (r0 + r1) / 2), fi(vx + math.cos(b) * r1), fi(vy + math.sin(b) * r1)))
+    hm.append('<path d="%s" fill="none" stroke="%s" stroke-width="3" stroke-linecap="round" opacity="0.6" filter="url(#blur2)"/>' % (''.join(gul), grey(0.3)))
+    hm.append('<circle cx="%d" cy="%d" r="19" fill="%s" stroke="%s" stroke-width="4" filter="url(#blur1)"/>' % (vx, vy, grey(0.1), grey(0.75)))
+    hm.append('<circle cx="%d" cy="%d" r="12" fill="%s" filter="url(#blur1)"/>' % (vx, vy, grey(-0.1)))
     for cx, cy, r in ((120, 470, 26), (450, 480, 30), (60, 240, 18), (470, 300, 16), (230, 120, 20)):
         hm.append('<circle cx="%d" cy="%d" r="%s" fill="url(#bump)"/>' % (cx, cy, f(r * 1.4)))
         hm.append('<circle cx="%d" cy="%d" r="%s" fill="url(#dent)" opacity="0.9"/>' % (cx, cy, f(r * 0.5)))
@@ -1826,10 +1925,13 @@ def miranda():
     # orange dust plains, grey basalt
     noise_paint(doc, 'dust', '#a8541c', '#e89448', 0.012, 81, 4, gain=2.0)
     noise_paint(doc, 'sulphur', '#d8a040', '#f0c060', 0.03, 82, 3, alpha=(3.0, -1.7), opacity=0.45)
-    doc.b('<circle cx="%d" cy="%d" r="110" fill="#5a4e48" opacity="0.8" filter="url(#blur5)"/>' % (vx, vy))
-    doc.b('<circle cx="%d" cy="%d" r="70" fill="#4a423e" filter="url(#blur4)"/>' % (vx, vy))
     for ol in basalt:
         doc.b('<path d="%s" fill="#4a4644" stroke="#2a2624" stroke-width="1.5" filter="url(#blur1)"/>' % ol)
+    doc.b('<circle cx="%d" cy="%d" r="110" fill="#5a4e48" opacity="0.5" filter="url(#blur5)"/>' % (vx, vy))
+    doc.b('<circle cx="%d" cy="%d" r="74" fill="#4a423e" filter="url(#blur4)"/>' % (vx, vy))
+    doc.b('<path d="%s" fill="none" stroke="#2a2220" stroke-width="1.4" opacity="0.35" filter="url(#blur1)"/>' % ''.join(gul))
+    doc.b('<path d="%s" fill="none" stroke="#b0642a" stroke-width="1.2" opacity="0.25" transform="rotate(5 %d %d)"/>' % (''.join(gul), vx, vy))
+    doc.b('<circle cx="%d" cy="%d" r="20" fill="none" stroke="#7a6a60" stroke-width="3"/>' % (vx, vy))
     noise_paint(doc, 'ash', '#3a3634', '#6a6460', 0.05, 83, 3, alpha=(2.0, -0.9), opacity=0.35)
     # cinder cones: dark scoria
     for cx, cy, r in ((120, 470, 26), (450, 480, 30), (60, 240, 18), (470, 300, 16), (230, 120, 20)):
@@ -1843,10 +1945,10 @@ def miranda():
     for x, y in scatter(rng, 9, keep=lambda x, y: not in_box(x, y, TRADE_BOX, 8) and not in_box(x, y, FORT_BOX, 12)
                         and seg_dist(x, y, road_a) > 9 and seg_dist(x, y, road_b) > 9):
         d = math.hypot(x - vx, y - vy)
-        if rng.random() > 0.5 * math.exp(-((d - 110) / 60) ** 2) + 0.03:
+        if d < 80 or rng.random() > 0.12 * math.exp(-((d - 110) / 50) ** 2) + 0.006:
             continue
         r = rng.uniform(1.2, 3)
-        stones.append((rng.choice(('#2a2624', '#3a3430', '#4a4440')), '<circle cx="%s" cy="%s" r="%s"/>' % (fi(x), fi(y), f(r))))
+        stones.append((rng.choice(('#4a4440', '#5a534e', '#3a3430')), '<circle cx="%s" cy="%s" r="%s"/>' % (fi(x), fi(y), f(r))))
         bumps.append('<circle cx="%s" cy="%s" r="%s"/>' % (fi(x), fi(y), f(r * 1.5)))
     doc.b(by_fill(stones))
     hm.append('<g fill="url(#bump)">' + ''.join(bumps) + '</g>')
@@ -1882,24 +1984,27 @@ def miranda_buildings(doc):
     orng = Mat(doc, 'orng', ('#f8a040', '#c05a10'), ('#e07820', '#a04808'), line='#2a1204')
     basalt = Mat(doc, 'basaltw', ('#5a524e', '#2a2624'), ('#403a36', '#1e1a18'), line='#0a0806', tex='basaltblk', tex_top='basaltblk')
     bronze = Mat(doc, 'bronze', ('#e8a860', '#8a4a18'), ('#c08040', '#6a3810'), line='#2a1204')
-    # trade centre: a ceramic-tiled yard, grey heat-shielded store with orange bands, vents, ramp, pad
-    sc.ground.append('<rect x="12" y="98" width="146" height="114" rx="3" fill="#8a847c" stroke="#2a2622" stroke-width="1.5"/>')
-    sc.ground.append('<rect x="12" y="98" width="146" height="114" rx="3" fill="url(#shield)"/>')
-    sc.box(grey_, 20, 114, 106, 158, 24)
-    sc.g('<rect x="20" y="96" width="86" height="6" fill="url(#orng_t)" stroke="#2a1204" stroke-width="0.6"/>')
-    sc.g('<rect x="20" y="141" width="86" height="4" fill="#e07820"/>')
-    for x in (30, 50, 70, 90):
-        sc.box(grey_, x - 5, 120, x + 5, 128, 6, z=24, cast=False)
-        sc.g('<circle cx="%d" cy="%d" r="2.6" fill="#1a1614"/>' % (x, 120 - 30 + 4))
-    sc.g('<rect x="52" y="140" width="22" height="16" fill="#1a1614" stroke="#161412"/>')
-    sc.shadow_path(poly([(76, 156), (84, 160), (86, 194), (78, 194)]))
-    sc.g('<path d="M50 156 H76 L78 196 H48 Z" fill="url(#hatch)" stroke="#161412" stroke-width="1.2"/>')
-    sc.g('<path d="M50 156 H76 L78 196 H48 Z" fill="#5a524c" opacity="0.6"/>')
-    sc.g('<path d="M49 156 L47 196 M77 156 L79 196" stroke="#f0a030" stroke-width="2"/>')
-    pad(sc, 132, 182, 22, '#6a645e', '#f0a030', surface='#2e2a28', lights='#ffd060')
-    for x, y in ((116, 118), (130, 120), (144, 116)):
-        sc.cylinder(orng, x, y, 5.5, 12)
-        sc.g('<path d="M%s %s h11" stroke="#fff" stroke-opacity="0.4"/>' % (f(x - 5.5), f(y - 6)))
+    # trade centre: a ceramic-tiled yard; a long heat-shielded store across the back with orange bands
+    # and vents, a ramp down from its west doors, the pad and the fuel tanks in front
+    sc.ground.append('<rect x="12" y="96" width="146" height="116" rx="3" fill="#8a847c" stroke="#2a2622" stroke-width="1.5"/>')
+    sc.ground.append('<rect x="12" y="96" width="146" height="116" rx="3" fill="url(#shield)"/>')
+    sc.box(grey_, 16, 104, 154, 140, 22)
+    sc.g('<rect x="16" y="86" width="138" height="5" fill="url(#orng_t)" stroke="#2a1204" stroke-width="0.6"/>')
+    sc.g('<rect x="16" y="126" width="138" height="4" fill="#e07820"/>')
+    for x in (62, 86, 110, 134):
+        sc.g('<rect x="%d" y="%d" width="12" height="8" fill="#000" opacity="0.3"/>' % (x - 3, 116 - 22 + 2))
+        sc.box(grey_, x - 6, 114, x + 4, 122, 6, z=22, cast=False)
+        sc.g('<circle cx="%d" cy="%d" r="2.6" fill="#1a1614"/>' % (x - 1, 114 - 28 + 4))
+    sc.g('<rect x="24" y="122" width="22" height="16" fill="#1a1614" stroke="#161412"/>')
+    sc.g('<rect x="120" y="124" width="26" height="14" fill="#1a1614" stroke="#161412"/>')
+    sc.g('<path d="M120 128 H146 M120 132 H146" stroke="#3a3430" stroke-width="1"/>')
+    pattern(doc, 'hatchramp', 8, 8, '<rect width="8" height="8" fill="#6a625a"/><path d="M0 8 L8 0" stroke="#f0a030" stroke-width="2.2"/>')
+    ramp(sc, 24, 46, 140, 8, 176, 'url(#hatchramp)', '#f0a030', '#161412', treads='#2a2420')
+    pad(sc, 110, 180, 24, '#6a645e', '#f0a030', surface='#2e2a28', lights='#ffd060')
+    for x, y in ((26, 196), (40, 200), (56, 194)):
+        sc.cylinder(orng, x, y, 6, 12)
+        sc.g('<path d="M%s %s h12" stroke="#fff" stroke-opacity="0.4"/>' % (f(x - 6), f(y - 6)))
+    sc.g('<path d="M62 194 H86" stroke="#2a2420" stroke-width="2"/>')
     # fortress: black basalt blocks inside a moat of lava, bronze-domed towers, a keep with a beacon
     sc.ground.append('<rect x="364" y="116" width="138" height="102" rx="12" fill="#ff5a10" opacity="0.55" filter="url(#blur3)"/>')
     sc.ground.append('<rect x="367" y="119" width="132" height="96" rx="10" fill="none" stroke="#2a0e06" stroke-width="10"/>')
@@ -1914,8 +2019,13 @@ def miranda_buildings(doc):
         sc.g('<circle cx="433" cy="%s" r="3" fill="#ff7020"/>' % (158 - 30))
         sc.box(basalt, 388, 148, 402, 178, 9)
         sc.box(basalt, 464, 148, 478, 178, 9)
-    fortress(sc, basalt, basalt, (380, 132, 486, 206), t=8, hw=16, shape='round', tr=11, ht=24, roof='dome', roof_mat=bronze,
-             roof_h=10, court='#4a3e38', inner=inner, door='#1a0a04', gate_w=12)
+    fortress(sc, basalt, basalt, (380, 130, 486, 206), t=8, hw=16, shape='square', tr=10, ht=26, court='#4a3e38', inner=inner,
+             door='#1a0a04', gate_w=12, mid=True)
+    # fire baskets glowing on the tower tops
+    glow(doc)
+    for tx, ty in ((380, 130), (486, 130), (380, 168), (486, 168), (380, 206), (486, 206)):
+        sc.g('<circle cx="%s" cy="%s" r="3" fill="#2a1a10" stroke="#0a0806"/><circle cx="%s" cy="%s" r="6" fill="url(#glow)"/>'
+             % (f(tx), f(ty - 26), f(tx), f(ty - 27)))
     sc.g('<path d="M426 206 h14 v12 h-14 z" fill="#3a3430" stroke="#0a0806"/>')
     sc.emit('buildings')
 
