@@ -280,15 +280,16 @@ def relief(doc, items, strength=6.0, blur=1.0, noise=(0.06, 0.12, 3, 1), shadow=
           '<feComposite in="hs" in2="h" operator="arithmetic" k2="%s" k3="-%s" result="sh"/>'
           '<feGaussianBlur in="sh" stdDeviation="%s" result="shb"/>'
           '<feComposite in="shb" in2="lit" operator="over"/>'
-          '</filter>' % (W + 32, H + 32, blur, nf, no, ns, na, f(-na / 2), strength, kd, elev,
+          '</filter>' % (W + 32, H + 32, blur, nf, no, ns, na, '%.3f' % (-na / 2), strength, kd, elev,
                          f(sl * 1.2), f(sl * 0.75), ss, ss, sb))
     doc.b('<use xlink:href="#height" filter="url(#relief)" style="mix-blend-mode:hard-light"%s/>'
           % ('' if opacity == 1 else ' opacity="%s"' % opacity))
 
 
-def banded(doc, fid, colour, blur=2.0, noise=None, opacity=1.0, offset=0.0, steps=41, kind='table'):
+def banded(doc, fid, colour, blur=2.0, noise=None, opacity=1.0, offset=0.0, steps=41, kind='table', dither=0.0):
     """Colours the height map by height: stripes following its contours (rock strata).
-    colour(v) gives the colour at height v, 0 the lowest, 0.5 the datum, 1 the highest."""
+    colour(v) gives the colour at height v, 0 the lowest, 0.5 the datum, 1 the highest.
+    dither: fine grain added to the heights, so that gentle slopes do not band in steps."""
     cols = [hexrgb(colour(i / (steps - 1))) for i in range(steps)]
     tab = [' '.join('%.3f' % c[i] for c in cols) for i in range(3)]
     nz = ''
@@ -297,7 +298,11 @@ def banded(doc, fid, colour, blur=2.0, noise=None, opacity=1.0, offset=0.0, step
         nz = ('<feTurbulence type="fractalNoise" baseFrequency="%s" numOctaves="3" seed="%d"/>'
               '<feColorMatrix type="matrix" values="1 0 0 0 0  1 0 0 0 0  1 0 0 0 0  0 0 0 0 1" result="n"/>'
               '<feComposite in="g" in2="n" operator="arithmetic" k2="1" k3="%s" k4="%s" result="g"/>'
-              % (nf, ns, na, f(-na / 2 + offset)))
+              % (nf, ns, na, '%.3f' % (-na / 2 + offset)))
+    if dither:
+        nz += ('<feTurbulence type="fractalNoise" baseFrequency="0.8" numOctaves="1" seed="3"/>'
+               '<feColorMatrix type="matrix" values="1 0 0 0 0  1 0 0 0 0  1 0 0 0 0  0 0 0 0 1" result="d"/>'
+               '<feComposite in="g" in2="d" operator="arithmetic" k2="1" k3="%s" k4="%s" result="g"/>' % ('%.3f' % (dither * 2), '%.3f' % -dither))
     doc.d('<filter id="%s" filterUnits="userSpaceOnUse" x="-16" y="-16" width="%d" height="%d" color-interpolation-filters="sRGB">'
           '<feGaussianBlur in="SourceGraphic" stdDeviation="%s" result="g"/>%s'
           '<feComponentTransfer><feFuncR type="%s" tableValues="%s"/><feFuncG type="%s" tableValues="%s"/>'
@@ -1244,7 +1249,6 @@ def dorav():
                   % (catmull(side, False, True), grey(v * 0.8), w * 0.6, b))
     for pts in (road_a, road_b):
         hm.append('<path d="%s" fill="none" stroke="%s" stroke-width="16" filter="url(#blur3)"/>' % (catmull(pts, False, True), grey(0.18)))
-    flatten(hm, [(4, 66, 168, 226), (352, 82, 510, 236)], level=grey(0.25))
     # buttes standing in the gorge
     for cx, cy, r in ((130, 386, 12), (400, 424, 14), (300, 358, 9)):
         hm.append('<path d="%s" fill="%s" filter="url(#blur1)"/>' % (blob(rng, cx, cy, r, 10, 0.2), grey(0.1)))
@@ -1256,15 +1260,16 @@ def dorav():
         base = mix('#e8cca4', '#f8ecd4', min(1, (v - 0.2) / 0.5))
         return (mix(base, '#b8401e', 0.85), mix(base, '#d0683a', 0.5), base, base, mix(base, '#ffffff', 0.3),
                 mix(base, '#d88858', 0.25))[k]
-    banded(doc, 'rock', sandstone, blur=1.0, noise=(0.01, 0.06, 9), steps=61)
+    banded(doc, 'rock', sandstone, blur=1.0, noise=(0.01, 0.06, 9), steps=61, dither=0.007)
     noise_paint(doc, 'dust', '#f4e4c4', '#fff4dc', 0.02, 41, 3, alpha=(2.6, -1.3), opacity=0.35)
     # wind-blown sand on the gorge floor
     doc.b('<path d="%s" fill="none" stroke="#d8a070" stroke-width="12" stroke-linecap="round" opacity="0.75" filter="url(#blur2)"/>' % gd)
-    doc.d('<filter id="ripple" filterUnits="userSpaceOnUse" x="0" y="0" width="%d" height="%d">'
+    doc.d('<filter id="ripple" filterUnits="userSpaceOnUse" x="-200" y="-200" width="%d" height="%d">'
           '<feTurbulence type="fractalNoise" baseFrequency="0.01 0.2" numOctaves="2" seed="6"/>'
-          '<feColorMatrix type="matrix" values="0 0 0 0 0.5  0 0 0 0 0.25  0 0 0 0 0.12  3 0 0 0 -1.5"/></filter>' % (W, H))
-    doc.d('<clipPath id="floor"><path d="%s" fill="none" stroke="#000" stroke-width="14" stroke-linecap="round"/></clipPath>' % gd)
-    doc.b('<g clip-path="url(#floor)"><rect width="%d" height="%d" filter="url(#ripple)" opacity="0.4" transform="rotate(30 256 380)"/></g>' % (W, H))
+          '<feColorMatrix type="matrix" values="0 0 0 0 0.5  0 0 0 0 0.25  0 0 0 0 0.12  3 0 0 0 -1.5"/></filter>' % (W + 400, H + 400))
+    doc.d('<clipPath id="floor"><path d="%s"/></clipPath>' % catmull(banks(gorge, lambda i, n: 14), True, True))
+    doc.b('<g clip-path="url(#floor)"><rect x="-200" y="-200" width="%d" height="%d" filter="url(#ripple)" opacity="0.4" transform="rotate(30 256 380)"/></g>'
+          % (W + 400, H + 400))
     col = []
     road(col, road_a, 9, '#e8d0a8', '#a8704a', ruts='#b0805a', opacity=0.95)
     road(col, road_b, 7, '#e8d0a8', '#a8704a', ruts='#b0805a', opacity=0.9)
