@@ -227,7 +227,7 @@ def common_defs(doc):
           '<stop offset="1" stop-color="#000" stop-opacity="0.22"/></radialGradient>')
 
 
-def noise_paint(doc, fid, c0, c1, freq, seed, octaves=3, gain=2.4, alpha=None, opacity=1.0, region=None):
+def noise_paint(doc, fid, c0, c1, freq, seed, octaves=3, gain=2.4, alpha=None, opacity=1.0):
     """Ground colour from fractal noise, spread between two colours.
     alpha: (a, b) makes the paint appear only where the noise is high: alpha = a * n + b."""
     l, h = hexrgb(c0), hexrgb(c1)
@@ -256,7 +256,7 @@ def speckle(doc, fid, colour, freq, seed, cut=0.62, opacity=1.0):
 
 
 def relief(doc, items, strength=6.0, blur=1.0, noise=(0.06, 0.12, 3, 1), shadow=(4, 3.0, 1.4), elev=42,
-           opacity=1.0, seed=1, under=None):
+           opacity=1.0, under=None):
     """Lights a grey height map (mid grey is the datum; lighter is higher) from the upper left and
     lays the light over what is drawn so far. noise: (frequency, amount, octaves, seed) of fine
     relief added to the map; shadow: (length, strength, softness) of the shadows that high ground
@@ -784,7 +784,7 @@ def karot_buildings(doc):
     clay = Mat(doc, 'clay', ('#e4b47a', '#b47a48'), ('#c0804a', '#8a5230'), line='#3a1e0c', tex='adobe')
     clayd = Mat(doc, 'clayd', ('#d09a64', '#9a6236'), ('#a86a3c', '#744020'), line='#3a1e0c', tex='adobe')
     wood = Mat(doc, 'woodk', ('#a67a4e', '#6a4628'), ('#7a5232', '#4a2e18'), line='#24160a')
-    canvas = Mat(doc, 'canvas', ('#f0e4c8', '#c8b48c'), ('#d8c8a4', '#a89470'), line='#4a3a24')
+    Mat(doc, 'canvas', ('#f0e4c8', '#c8b48c'), ('#d8c8a4', '#a89470'), line='#4a3a24')  # the awnings
     # trade centre: a flagstone market square; the adobe hall stands to the east, the pad and the
     # stalls to the west, the ramp runs down from its doors into the square
     sc.ground.append('<rect x="12" y="100" width="146" height="112" rx="3" fill="url(#flags)" stroke="#4a2c16" stroke-width="1.5"/>')
@@ -980,12 +980,7 @@ def pardonolia_buildings(doc, bridge):
         sc.g('<path d="M%d 120 h10 v6 h-10 z" fill="#cfe8f0" stroke="#143a2c" stroke-width="0.8"/>' % x)
         sc.g('<path d="M%d 120 l4 0 l-3 6 h-1 z" fill="#fff" opacity="0.6"/>' % (x + 1))
     sc.g('<rect x="52" y="136" width="22" height="14" fill="#24160a" stroke="#21140a"/>')
-    sc.shadow_path(poly([(76, 148), (86, 152), (88, 190), (80, 190)]))
-    sc.g('<path d="M50 148 H76 L78 190 H48 Z" fill="url(#planks)" stroke="#21140a" stroke-width="1.2" transform=""/>')
-    for i in range(8):
-        y = 153 + i * 5
-        sc.g('<path d="M%s %s H%s" stroke="#3a2410" stroke-width="0.9" opacity="0.8"/>' % (f(50 - (y - 148) / 21), y, f(76 + (y - 148) / 21)))
-    sc.g('<path d="M49 148 L47 190 M77 148 L79 190" stroke="#5a3a1a" stroke-width="2"/>')
+    ramp(sc, 50, 76, 156, 8, 190, 'url(#planks)', '#5a3a1a', '#21140a', treads='#3a2410')
     # timber landing deck on posts
     sc.shadow_round(130, 184, 23, 5)
     sc.g('<circle cx="130" cy="181" r="23" fill="url(#planks)" stroke="#21140a" stroke-width="1.4"/>')
@@ -1032,7 +1027,7 @@ def pardonolia_buildings(doc, bridge):
     sc.emit('buildings')
 
 
-def water(doc, cid, outline, centre, shallow, deep, shore, shine='#e8f0e0', glints=True, rng=None, depth_w=16):
+def water(doc, cid, outline, centre, shallow, deep, shore, shine='#e8f0e0', depth_w=16):
     """Open water inside an outline: a muddy shore line, shallow edges, a deep middle along centre lines."""
     doc.d('<clipPath id="%s"><path d="%s"/></clipPath>' % (cid, outline))
     doc.b('<path d="%s" fill="%s" stroke="%s" stroke-width="3" stroke-linejoin="round" filter="url(#blur1)"/>' % (outline, shore, shore))
@@ -1180,27 +1175,26 @@ def pasim_buildings(doc):
     # trade centre: concrete plinth above the wet ground, a corrugated store, steel ramp, pad
     sc.box(conc, 12, 102, 158, 212, 4)
     sc.g('<rect x="12" y="98" width="146" height="110" fill="url(#conc)" stroke="#2a2820" stroke-width="1"/>')
-    sc.box(tin, 20, 112, 108, 156, 26, z=4, cast=False)
-    sc.shadow_box(12, 102, 108, 156, 30)
-    # roof ridge vents and a rust-patched end
-    sc.g('<rect x="20" y="82" width="14" height="44" fill="url(#rusttin_t)" stroke="#2a140a"/>')
-    sc.g('<rect x="20" y="82" width="14" height="44" fill="url(#corrug)"/>')
-    for x in (46, 66, 86):
-        sc.g('<rect x="%d" y="%d" width="10" height="6" fill="#000" opacity="0.3"/>' % (x + 4, 122 - 30 - 2))
-        sc.box(conc, x, 118, x + 10, 124, 5, z=30, cast=False)
-    sc.g('<path d="M20 104 H108" stroke="#2a3018" stroke-width="1" opacity="0.7"/>')
-    sc.g('<rect x="50" y="132" width="26" height="20" fill="#1e2216" stroke="#1a200e"/>')
-    sc.g('<path d="M50 136 H76 M50 140 H76 M50 144 H76 M50 148 H76" stroke="#3a4028" stroke-width="1"/>')
-    sc.shadow_path(poly([(77, 152), (84, 156), (86, 192), (79, 192)]))
-    sc.g('<path d="M48 152 H78 L80 194 H46 Z" fill="url(#grate)" stroke="#1a1c18" stroke-width="1.2"/>')
-    sc.g('<path d="M47 152 L45 194 M79 152 L81 194" stroke="#d8c040" stroke-width="1.8"/>')
-    pad(sc, 132, 178, 22, '#8a8674', '#f0e060', surface='#4a4c44', lights='#ffe070', on_top=True)
-    # fuel tanks and drums
+    # a long hangar running north to south, its doors and ramp at the south end; the pad and the
+    # fuel store on the west side of the plinth
+    sc.box(tin, 70, 100, 148, 168, 24, z=4, cast=False)
+    sc.shadow_box(70, 100, 150, 212, 28)
+    sc.g('<rect x="70" y="72" width="78" height="12" fill="url(#rusttin_t)" stroke="#2a140a"/>')
+    sc.g('<rect x="70" y="72" width="78" height="12" fill="url(#corrug)"/>')
+    sc.g('<path d="M109 84 V140" stroke="#2a3018" stroke-width="1.2" opacity="0.7"/>')
+    for y in (92, 108, 124):
+        sc.g('<rect x="%d" y="%d" width="10" height="6" fill="#000" opacity="0.3"/>' % (108, y + 2))
+        sc.box(conc, 104, y + 28 + 8, 114, y + 28 + 14, 5, z=28, cast=False)
+    sc.g('<rect x="96" y="144" width="26" height="20" fill="#1e2216" stroke="#1a200e"/>')
+    sc.g('<path d="M96 148 H122 M96 152 H122 M96 156 H122 M96 160 H122" stroke="#3a4028" stroke-width="1"/>')
+    ramp(sc, 96, 122, 168, 4, 204, 'url(#grate)', '#d8c040', '#1a1c18', treads='#2a2c28')
+    pad(sc, 38, 180, 22, '#8a8674', '#f0e060', surface='#4a4c44', lights='#ffe070', on_top=True)
     oil = Mat(doc, 'oiltank', ('#e0dcc8', '#9a9684'), ('#c8c4b0', '#8a8674'), line='#2a2820')
-    sc.cylinder(oil, 124, 124, 9, 12)
-    sc.cylinder(oil, 146, 120, 7, 10)
-    for x, y in ((118, 142), (126, 144), (134, 140)):
+    sc.cylinder(oil, 28, 120, 9, 12)
+    sc.cylinder(oil, 52, 114, 7, 10)
+    for x, y in ((24, 140), (32, 143), (40, 139), (52, 134)):
         sc.cylinder(rust, x, y, 3.2, 5)
+    sc.g('<path d="M60 120 H70" stroke="#2a2820" stroke-width="2"/>')
     # fortress: fieldstone curtain in a moat, round towers with battlements, slate-roofed keep
     sc.ground.append('<rect x="366" y="114" width="134" height="104" rx="12" fill="#2a3a26" stroke="#3a3a1a" stroke-width="3"/>')
     sc.ground.append('<rect x="366" y="114" width="134" height="104" rx="12" fill="none" stroke="#8a9a78" stroke-width="1" opacity="0.5" transform="translate(-1 -1)"/>')
@@ -1233,7 +1227,7 @@ def dorav():
     gorge = meander(rng, spline([(-20, 380), (60, 350), (140, 390), (220, 340), (300, 360), (350, 430), (420, 420),
                                  (470, 360), (530, 350)], 7), 9, 1.5)
     side = spline([(220, 340), (250, 290), (236, 250)], 6)
-    road_a = [(152, 194), (210, 212), (280, 220), (350, 222), (400, 226), (432, 228)]
+    road_a = [(152, 150), (200, 190), (280, 220), (350, 222), (400, 226), (432, 228)]
     road_b = [(280, 220), (300, 260), (310, 300), (290, 330)]
     # domes and swales of cross-bedded rock
     for _ in range(22):
@@ -1293,28 +1287,27 @@ def dorav_buildings(doc):
     # trade centre: paved court, stucco hall with a red frieze, a glass dome, colonnade, tiled ramp
     sc.ground.append('<rect x="12" y="98" width="146" height="114" rx="2" fill="url(#paving)" stroke="#8a5a34" stroke-width="1.5"/>')
     sc.ground.append('<rect x="16" y="102" width="138" height="106" rx="2" fill="none" stroke="#c0482a" stroke-width="2" stroke-dasharray="6 3"/>')
-    sc.box(stucco, 20, 114, 106, 158, 28)
-    sc.g('<rect x="20" y="86" width="86" height="5" fill="#c0482a" stroke="#4a2a1a" stroke-width="0.8"/>')
-    sc.g('<rect x="20" y="130" width="86" height="4" fill="#c0482a"/>')
-    sc.g('<rect x="20" y="125" width="86" height="1.5" fill="#c0482a" opacity="0.8"/>')
+    sc.box(stucco, 18, 108, 98, 150, 28)
+    sc.g('<rect x="18" y="80" width="80" height="5" fill="#c0482a" stroke="#4a2a1a" stroke-width="0.8"/>')
+    sc.g('<rect x="18" y="132" width="80" height="4" fill="#c0482a"/>')
+    sc.g('<rect x="18" y="127" width="80" height="1.5" fill="#c0482a" opacity="0.8"/>')
     doc.d('<radialGradient id="glassdome" cx="0.35" cy="0.3" r="0.8"><stop offset="0" stop-color="#ffffff"/>'
           '<stop offset="0.3" stop-color="#9ad0e8"/><stop offset="1" stop-color="#2a5a7a"/></radialGradient>')
-    sc.g('<ellipse cx="66" cy="113" rx="18" ry="13" fill="#000" opacity="0.25" transform="translate(3 3)"/>')
-    sc.g('<ellipse cx="63" cy="110" rx="17" ry="13" fill="url(#glassdome)" stroke="#2a3a4a" stroke-width="1"/>')
-    sc.g('<path d="M46 110 h34 M63 97 v26 M50 102 q13 6 26 0 M50 118 q13 -6 26 0" fill="none" stroke="#2a3a4a" stroke-width="0.6" opacity="0.7"/>')
-    # colonnade of slim columns along the front
-    for x in (26, 36, 88, 98):
-        sc.cylinder(stucco, x, 168, 2.2, 14)
-    sc.box(stucco, 22, 158, 40, 170, 2, z=14, cast=False)
-    sc.box(stucco, 84, 158, 102, 170, 2, z=14, cast=False)
-    sc.shadow_box(22, 158, 40, 170, 16)
-    sc.shadow_box(84, 158, 102, 170, 16)
-    sc.g('<rect x="52" y="136" width="22" height="20" rx="2" fill="#3a1a0e" stroke="#4a2a1a"/>')
-    sc.shadow_path(poly([(76, 154), (84, 158), (86, 194), (78, 194)]))
-    sc.g('<path d="M50 154 H76 L78 196 H48 Z" fill="url(#tiles)" stroke="#4a1a0a" stroke-width="1.2"/>')
-    pad(sc, 132, 184, 21, '#f0e4cc', '#c0482a', surface='#d8c09a', lights='#ffffff')
-    # water jars and a cart
-    for x, y in ((118, 112), (128, 114), (140, 110), (148, 120)):
+    sc.g('<ellipse cx="61" cy="107" rx="18" ry="13" fill="#000" opacity="0.25" transform="translate(3 3)"/>')
+    sc.g('<ellipse cx="58" cy="104" rx="17" ry="13" fill="url(#glassdome)" stroke="#2a3a4a" stroke-width="1"/>')
+    sc.g('<path d="M41 104 h34 M58 91 v26 M45 96 q13 6 26 0 M45 112 q13 -6 26 0" fill="none" stroke="#2a3a4a" stroke-width="0.6" opacity="0.7"/>')
+    # colonnade of slim columns along the front, either side of the ramp
+    for x in (24, 34, 82, 92):
+        sc.cylinder(stucco, x, 160, 2.2, 14)
+    sc.box(stucco, 20, 150, 38, 162, 2, z=14, cast=False)
+    sc.box(stucco, 78, 150, 96, 162, 2, z=14, cast=False)
+    sc.shadow_box(20, 150, 38, 162, 16)
+    sc.shadow_box(78, 150, 96, 162, 16)
+    sc.g('<rect x="48" y="128" width="22" height="20" rx="2" fill="#3a1a0e" stroke="#4a2a1a"/>')
+    ramp(sc, 46, 72, 150, 4, 190, 'url(#tiles)', '#e8c8a0', '#4a1a0a', treads='#7a2e16')
+    pad(sc, 128, 128, 21, '#f0e4cc', '#c0482a', surface='#d8c09a', lights='#ffffff')
+    # water jars
+    for x, y in ((112, 176), (122, 180), (134, 174), (146, 182), (118, 194), (140, 198)):
         sc.cylinder(redst, x, y, 4, 7)
         sc.g('<circle cx="%d" cy="%d" r="2" fill="#2e0e04"/>' % (x, y - 7))
     # fortress: striped masonry, square towers with cream domes, domed keep
@@ -1466,7 +1459,6 @@ def zemlya_station(doc):
     sc.g('<rect x="30" y="140" width="74" height="4" fill="#3a8ac8"/>')
     sc.g('<path d="M56 182 H78 L80 206 H54 Z" fill="#b8c0c8" stroke="#28303c" stroke-width="1"/>')
     sc.g('<path d="M56 186 H78 M55 190 H79 M55 194 H79 M54 198 H80 M54 202 H80" stroke="#6a7480" stroke-width="0.8"/>')
-    sc.g('<rect x="58" y="184" width="18" height="0" fill="none"/>')
     # the tower: a tapering shaft from the base block to the sky, two decks and a beacon
     cx, cy = 67, 176
     top = 104
@@ -1650,31 +1642,6 @@ def shekarama_buildings(doc):
     sc.emit('buildings')
 
 
-def mountain(rng, cx, cy, r):
-    """A ridged peak: a crooked main ridge through the summit and spurs off it, as polylines with
-    their heights (0..1) along them."""
-    a = rng.uniform(0, math.pi)
-    main = []
-    for k in range(-4, 5):
-        t = k / 4
-        main.append((cx + math.cos(a) * r * t + rng.uniform(-3, 3), cy + math.sin(a) * r * t + rng.uniform(-3, 3), 1 - 0.7 * abs(t)))
-    lines = [main]
-    for i in range(1, len(main) - 1):
-        for sgn in (-1, 1):
-            if rng.random() < 0.35:
-                continue
-            b = a + sgn * math.pi / 2 + rng.uniform(-0.5, 0.5)
-            x, y, h = main[i]
-            ln = r * rng.uniform(0.35, 0.7) * (1.2 - abs(i - 4) / 5)
-            spur = [(x, y, h)]
-            for j in range(1, 4):
-                b += rng.uniform(-0.3, 0.3)
-                x, y = x + math.cos(b) * ln / 3, y + math.sin(b) * ln / 3
-                spur.append((x, y, h * (1 - j / 4)))
-            lines.append(spur)
-    return lines
-
-
 def crag(rng, cx, cy, r, h, light, dark, line, snow=None):
     """A rock outcrop of flat facets round one or two summits, each facet shaded by how it faces the
     light (from the upper left and above). snow: a colour laid on the flatter, lit facets."""
@@ -1781,7 +1748,7 @@ def filiy():
         ln = math.hypot(tx, ty) or 1
         nx, ny = -ty / ln, tx / ln
         wdt = width(i, n) * 0.42
-        for j in range(rng.randint(1, 3)):
+        for _ in range(rng.randint(1, 3)):
             o = rng.uniform(-0.7, 0.7) * wdt
             cx, cy = flow[i][0] + nx * o + tx / ln * rng.uniform(-3, 3), flow[i][1] + ny * o + ty / ln * rng.uniform(-3, 3)
             L = rng.uniform(6, 14)
@@ -1832,7 +1799,7 @@ def filiy_buildings(doc):
             '<path d="M1 1.5H3" stroke="#fff" stroke-width="0.6" opacity="0.8"/>')
     pattern(doc, 'packed', 10, 10, '<rect width="10" height="10" fill="#e4ecf4"/><path d="M0 3 q5 -2 10 0 M0 8 q5 -2 10 0" fill="none" stroke="#b0c0d4" stroke-width="0.7"/>')
     clad = Mat(doc, 'clad', ('#f0a050', '#c06a20'), ('#d8803a', '#a85418'), line='#3a1a06', tex='clad')
-    snowroof = Mat(doc, 'snowroof', ('#ffffff', '#d0dcea'), ('#e8f0f8', '#b8c8dc'), line='#4a5a70')
+    Mat(doc, 'snowroof', ('#ffffff', '#d0dcea'), ('#e8f0f8', '#b8c8dc'), line='#4a5a70')
     ice = Mat(doc, 'iceblk', ('#f4faff', '#b8d0e8'), ('#d0e4f4', '#8ab0d4'), line='#2a4a6a', tex='iceblock', round_=('#f4faff', '#7aa0c8'))
     slate = Mat(doc, 'blueslate', ('#6a86b0', '#2a3e60'), ('#4a6490', '#1e2e4a'), line='#0e1a2e')
     # trade centre: a packed-snow yard, the orange insulated hall under a snow-laden roof, a heated ramp
@@ -1988,7 +1955,6 @@ def miranda_buildings(doc):
     grey_ = Mat(doc, 'heatgrey', ('#b8b4ae', '#6e6a66'), ('#8e8a84', '#5a5652'), line='#161412', tex_top='shield', tex='shield')
     orng = Mat(doc, 'orng', ('#f8a040', '#c05a10'), ('#e07820', '#a04808'), line='#2a1204')
     basalt = Mat(doc, 'basaltw', ('#5a524e', '#2a2624'), ('#403a36', '#1e1a18'), line='#0a0806', tex='basaltblk', tex_top='basaltblk')
-    bronze = Mat(doc, 'bronze', ('#e8a860', '#8a4a18'), ('#c08040', '#6a3810'), line='#2a1204')
     # trade centre: a ceramic-tiled yard; a long heat-shielded store across the back with orange bands
     # and vents, a ramp down from its west doors, the pad and the fuel tanks in front
     sc.ground.append('<rect x="12" y="96" width="146" height="116" rx="3" fill="#8a847c" stroke="#2a2622" stroke-width="1.5"/>')
