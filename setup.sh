@@ -1,6 +1,6 @@
 # setup.sh: shared by ./play and ./check: installs the Debian packages that are missing and
 # builds the game into build/. Sourced, not run.
-ORMAL_PACKAGES="cmake g++ make pkg-config libsdl2-dev libcairo2-dev libpango1.0-dev librsvg2-dev
+ORMAL_PACKAGES="cmake g++ make pkg-config libsdl2-dev libx11-dev libcairo2-dev libpango1.0-dev librsvg2-dev
   libgtest-dev fonts-urw-base35 fonts-liberation2 fonts-dejavu-core xvfb xdotool imagemagick
   x11-utils file python3"
 

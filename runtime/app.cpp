@@ -79,9 +79,15 @@ Application::Application(Host& host, Clock& clock)
 Application::~Application() = default;
 
 void Application::bringToFront(Form& form) {
+    Form* was = front();
     auto it = std::find(zorder_.begin(), zorder_.end(), &form);
     if (it != zorder_.end()) zorder_.erase(it);
     zorder_.insert(zorder_.begin(), &form);
+    if (front() != was) frontSince_ = clock_.nowMicros();
+}
+
+bool Application::justAppeared() const {
+    return freshGuard_ > 0 && clock_.nowMicros() - frontSince_ < freshGuard_;
 }
 
 Form* Application::front() const {
@@ -163,7 +169,7 @@ void Application::pointerMove(double x, double y) {
 }
 
 void Application::pointerDown(double x, double y) {
-    if (ended_ || openBox_) return;
+    if (ended_ || openBox_ || justAppeared()) return;
     Control* target = hitTest(x, y);
     if (!target || !target->form().Enabled || target->kind() != Kind::CommandButton) return;
     captured_ = static_cast<CommandButton*>(target);
@@ -180,28 +186,131 @@ void Application::pointerUp(double x, double y) {
         dispatch(button->Click);
 }
 
-bool Application::key(Key key) {
-    if (ended_ || openBox_ || key == Key::None) return false;
+namespace {
+
+// The usable buttons of a form, depth first in table order.
+void usableButtons(const Container& container, std::vector<CommandButton*>& out) {
+    for (Control* child : container.children()) {
+        if (!child->Visible) continue;
+        if (child->kind() == Kind::PictureBox || child->kind() == Kind::Frame)
+            usableButtons(static_cast<const Container&>(*child), out);
+        if (child->kind() == Kind::CommandButton && Application::usable(*child))
+            out.push_back(static_cast<CommandButton*>(child));
+    }
+}
+
+}  // namespace
+
+std::vector<CommandButton*> Application::focusOrder() const {
+    std::vector<CommandButton*> buttons;
+    Form* form = front();
+    if (!form || !form->Enabled) return buttons;
+    usableButtons(*form, buttons);
+    std::stable_sort(buttons.begin(), buttons.end(), [this](CommandButton* a, CommandButton* b) {
+        Rect ra = desktopRect(*a), rb = desktopRect(*b);
+        return ra.y != rb.y ? ra.y < rb.y : ra.x < rb.x;
+    });
+    return buttons;
+}
+
+const CommandButton* Application::focused() const {
+    if (!focusShown_ || !focus_ || openBox_) return nullptr;
+    Form* form = front();
+    if (!form || !form->Enabled || &focus_->form() != form || !usable(*focus_)) return nullptr;
+    return focus_;
+}
+
+bool Application::keyDown(Key key, bool shift) {
+    if (ended_ || key == Key::None) return false;
+    held_ |= Shortcut::bit(key);
+    if (openBox_) return false;
     Form* form = front();
     if (!form || !form->Enabled) return false;
-    // Depth-first over the form's controls; the first usable button with the key takes it.
-    std::vector<const Container*> pending{form};
-    while (!pending.empty()) {
-        const Container* c = pending.back();
-        pending.pop_back();
-        for (Control* child : c->children()) {
-            if (child->kind() == Kind::PictureBox || child->kind() == Kind::Frame)
-                pending.push_back(static_cast<const Container*>(child));
-            if (child->kind() != Kind::CommandButton) continue;
-            auto* button = static_cast<CommandButton*>(child);
-            if (std::find(button->Keys.begin(), button->Keys.end(), key) == button->Keys.end())
-                continue;
-            if (!usable(*button)) continue;
+    if (key == Key::Tab) {
+        std::vector<CommandButton*> order = focusOrder();
+        if (order.empty()) return false;
+        auto n = static_cast<std::ptrdiff_t>(order.size());
+        auto at = std::find(order.begin(), order.end(), focused()) - order.begin();
+        if (at == n) at = shift ? 0 : n - 1;  // nothing focused: start from the first or last
+        focus_ = order[static_cast<std::size_t>((at + (shift ? n - 1 : 1)) % n)];
+        focusShown_ = true;
+        return true;
+    }
+    if (key == Key::Enter || key == Key::Space) {
+        if (const CommandButton* button = focused()) {
             dispatch(button->Click);
             return true;
         }
     }
+    std::vector<CommandButton*> buttons;
+    usableButtons(*form, buttons);
+    // Keys held together first (up and right: up-right), then the key alone.
+    for (std::uint32_t want : {held_, Shortcut::bit(key)}) {
+        for (CommandButton* button : buttons) {
+            for (const Shortcut& shortcut : button->Keys) {
+                if (shortcut.keys() != want) continue;
+                dispatch(button->Click);
+                return true;
+            }
+        }
+    }
     return false;
+}
+
+void Application::keyUp(Key key) {
+    held_ &= ~Shortcut::bit(key);
+}
+
+void Application::releaseKeys() {
+    held_ = 0;
+}
+
+bool Application::key(Key key, bool shift) {
+    bool took = keyDown(key, shift);
+    keyUp(key);
+    return took;
+}
+
+void Application::boxKey(Key key, bool shift) {
+    if (!openBox_ || boxAnswer_) return;
+    auto n = static_cast<int>(openBox_->buttons().size());
+    int& focus = openBox_->focus;
+    switch (key) {
+        case Key::Tab:
+            focus = (focus + (shift ? n - 1 : 1)) % n;
+            break;
+        case Key::Left:
+        case Key::Up:
+            focus = (focus + n - 1) % n;
+            break;
+        case Key::Right:
+        case Key::Down:
+            focus = (focus + 1) % n;
+            break;
+        case Key::Enter:
+        case Key::Space:
+            boxAnswer_ = focus;
+            break;
+        case Key::Escape:
+            boxAnswer_ = openBox_->escapeButton();
+            break;
+        default:
+            break;
+    }
+}
+
+void Application::boxClick(int button) {
+    if (!openBox_ || boxAnswer_) return;
+    if (button >= 0 && button < static_cast<int>(openBox_->buttons().size())) boxAnswer_ = button;
+}
+
+void Application::requestClose() {
+    if (ended_) return;
+    if (openBox_) End();  // unwinds through the box and the handler that opened it
+    if (OnClose)
+        dispatch(OnClose);
+    else
+        ended_ = true;
 }
 
 void Application::runTimers() {
@@ -214,23 +323,41 @@ void Application::runTimers() {
     }
 }
 
-void Application::MsgBox(const std::string& prompt, int style, const std::string& title) {
+std::vector<std::string> MessageBox::buttons() const {
+    if (yesNo()) return {"Да", "Нет"};
+    return {"OK"};
+}
+
+int MessageBox::result(int button) const {
+    if (yesNo()) return button == 0 ? kBoxYes : kBoxNo;
+    return kBoxOk;
+}
+
+int Application::MsgBox(const std::string& prompt, int style, const std::string& title) {
     if (captured_) {
         captured_->pressed = false;
         captured_ = nullptr;
     }
-    openBox_ = MessageBox{prompt, title.empty() ? kProgramTitle : title, style};
+    openBox_ = MessageBox{prompt, title.empty() ? Title : title, style};
+    openBox_->focus = openBox_->defaultButton();
+    boxAnswer_.reset();
+    frontSince_ = clock_.nowMicros();
     scheduler_.pause();
-    MessageBox box = *openBox_;
-    try {
-        host_.runMessageBox(box);
-    } catch (...) {
+    int button = 0;
+    auto close = [this] {
         openBox_.reset();
+        boxAnswer_.reset();
         scheduler_.resume();
+    };
+    try {
+        button = host_.runMessageBox(*openBox_);
+    } catch (...) {
+        close();
         throw;
     }
-    openBox_.reset();
-    scheduler_.resume();
+    int result = openBox_->result(button);
+    close();
+    return result;
 }
 
 void Application::End() {

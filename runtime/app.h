@@ -5,7 +5,9 @@
 // headless test harness) drives it through this interface and supplies a Host and a Clock.
 #pragma once
 
+#include <climits>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,8 +19,6 @@
 #include "forms.h"
 
 namespace ormal {
-
-inline constexpr const char* kProgramTitle = "Планета Ормаль";
 
 // Time is counted in microseconds; timers tick on a grid of 1/64 s.
 inline constexpr std::int64_t kGridMicros = 15625;
@@ -39,19 +39,39 @@ class ManualClock : public Clock {
     std::int64_t now_ = 0;
 };
 
+// Message box styles: the buttons (low bits), the icon, and which button is the default.
+inline constexpr int kBoxOkOnly = 0;
+inline constexpr int kBoxYesNo = 4;
+inline constexpr int kBoxStopIcon = 16;
+inline constexpr int kBoxQuestionIcon = 32;
+inline constexpr int kBoxDefaultSecond = 256;
+// What a box returns: the button pressed.
+inline constexpr int kBoxOk = 1;
+inline constexpr int kBoxYes = 6;
+inline constexpr int kBoxNo = 7;
+
 struct MessageBox {
     std::string prompt;
     std::string title;
     int style = 0;  // 0: OK only; 16: stop icon; 24: stop icon with button-set value 8
-    bool stopIcon() const { return (style & 0x70) == 16; }
+    int focus = 0;  // the button that Enter and Space press
+    bool stopIcon() const { return (style & 0x70) == kBoxStopIcon; }
+    bool questionIcon() const { return (style & 0x70) == kBoxQuestionIcon; }
+    bool yesNo() const { return (style & 7) == kBoxYesNo; }
+    // The buttons' captions, left to right, and what each returns.
+    std::vector<std::string> buttons() const;
+    int result(int button) const;
+    int defaultButton() const { return yesNo() && (style & 0x300) == kBoxDefaultSecond ? 1 : 0; }
+    // Escape presses the last button: "OK", or "Нет", the safe answer.
+    int escapeButton() const { return yesNo() ? 1 : 0; }
 };
 
 // What the front end does for the application.
 class Host {
   public:
     virtual ~Host() = default;
-    // Show the box and return once the player has dismissed it.
-    virtual void runMessageBox(const MessageBox& box) = 0;
+    // Shows the box and returns once the player has answered it, with the button pressed.
+    virtual int runMessageBox(const MessageBox& box) = 0;
     // A handler failed; the program goes on.
     virtual void reportError(const std::string& message) = 0;
 };
@@ -132,9 +152,35 @@ class Application {
     void pointerMove(double x, double y);
     void pointerDown(double x, double y);
     void pointerUp(double x, double y);
-    // A key that stands for a click on a shown, enabled button of the front form. Returns
-    // whether a button took it.
-    bool key(Key key);
+    // Keys. Each acts only as a click on a shown, enabled button of the front form while that
+    // form takes input, or moves the keyboard focus among those buttons: Tab and Shift+Tab move
+    // it in reading order, and Enter or Space press the focused button once the focus has been
+    // shown. Otherwise a button's shortcut takes the key: keys held together (two arrows)
+    // first, then the key alone. Returns whether anything took the key.
+    bool keyDown(Key key, bool shift = false);
+    void keyUp(Key key);
+    void releaseKeys();                     // the window lost the keyboard
+    bool key(Key key, bool shift = false);  // a press and a release
+    // The button whose focus rectangle is drawn: focus shown, on the front form, usable.
+    const CommandButton* focused() const;
+    // The usable buttons of the front form in reading order (top to bottom, left to right).
+    std::vector<CommandButton*> focusOrder() const;
+
+    // While a message box is open: a key or a click on one of its buttons answers it.
+    void boxKey(Key key, bool shift = false);
+    void boxClick(int button);
+    std::optional<int> boxAnswer() const { return boxAnswer_; }
+
+    // The player asked to close the window. With a box open the program ends at once (a
+    // second request while the question is open, or a stuck game); otherwise OnClose
+    // decides, and without one the program ends.
+    void requestClose();
+    std::function<void()> OnClose;
+
+    // A window that has just come to the front ignores a press for this long, so that a
+    // quick second click meant for what was there before does not land on it.
+    void setFreshWindowGuard(std::int64_t micros) { freshGuard_ = micros; }
+    bool justAppeared() const;
 
     // The control (or form) that receives pointer events at the desktop point, if any form
     // lies there. Disabled controls pass the pointer to their container.
@@ -151,8 +197,9 @@ class Application {
     Scheduler& scheduler() { return scheduler_; }
     Clock& clock() { return clock_; }
 
-    // Program services.
-    void MsgBox(const std::string& prompt, int style = 0, const std::string& title = "");
+    // Program services. The title names the program: the default title of message boxes.
+    std::string Title;
+    int MsgBox(const std::string& prompt, int style = 0, const std::string& title = "");
     [[noreturn]] void End();
     double Rnd() { return random_.next(); }
     Random& random() { return random_; }
@@ -178,7 +225,13 @@ class Application {
     std::vector<Form*> created_;
     std::vector<Form*> zorder_;
     std::optional<MessageBox> openBox_;
+    std::optional<int> boxAnswer_;
     CommandButton* captured_ = nullptr;
+    CommandButton* focus_ = nullptr;
+    bool focusShown_ = false;
+    std::uint32_t held_ = 0;  // keys held down
+    std::int64_t freshGuard_ = 0;
+    std::int64_t frontSince_ = INT64_MIN / 2;
     TextMeasure* measure_ = nullptr;
     bool ended_ = false;
 };

@@ -35,7 +35,8 @@ struct Font {
     friend bool operator==(const Font&, const Font&) = default;
 };
 
-// Keys that may stand for a click on a button.
+// Keys the application understands. Each acts only as a click on a button (a shortcut of
+// the button, or the button that has the keyboard focus), or moves the focus.
 enum class Key {
     None,
     Keypad1,
@@ -47,7 +48,28 @@ enum class Key {
     Keypad7,
     Keypad8,
     Keypad9,
-    Enter
+    Enter,
+    Space,
+    Escape,
+    Tab,
+    Up,
+    Down,
+    Left,
+    Right
+};
+
+// A key, or two keys held together, standing for a click on a button.
+class Shortcut {
+  public:
+    Shortcut(Key key) : keys_(bit(key)) {}  // NOLINT: a key is a shortcut
+    Shortcut(Key first, Key second) : keys_(bit(first) | bit(second)) {}
+    std::uint32_t keys() const { return keys_; }
+    static std::uint32_t bit(Key key) {
+        return key == Key::None ? 0 : std::uint32_t{1} << static_cast<int>(key);
+    }
+
+  private:
+    std::uint32_t keys_;
 };
 
 enum class Kind { Form, CommandButton, Label, PictureBox, Image, Shape, Line, Frame };
@@ -130,7 +152,7 @@ class CommandButton : public Control {
     ormal::Picture Picture;
     bool Graphical = false;
     std::optional<Color> MaskColor;
-    std::vector<Key> Keys;  // keyboard shortcuts standing for a click
+    std::vector<Shortcut> Keys;  // keyboard shortcuts standing for a click
     std::function<void()> Click;
     bool pressed = false;  // held down by the pointer; set by the application
 };

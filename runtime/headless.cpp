@@ -5,9 +5,10 @@
 
 namespace ormal {
 
-void Headless::runMessageBox(const MessageBox& box) {
+int Headless::runMessageBox(const MessageBox& box) {
     boxes.push_back(box);
     if (onBox) onBox(box);
+    return app.boxAnswer().value_or(box.defaultButton());
 }
 
 void Headless::reportError(const std::string& message) {

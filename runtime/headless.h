@@ -21,10 +21,11 @@ class Headless : public Host {
 
     std::vector<MessageBox> boxes;    // every box shown, in order
     std::vector<std::string> errors;  // every handler failure reported
-    // Called while a box is open, before it is answered (a test may advance time here).
+    // Called while a box is open, before it is answered (a test may advance time here, or
+    // answer it with app.boxKey or app.boxClick; otherwise its default button answers).
     std::function<void(const MessageBox&)> onBox;
 
-    void runMessageBox(const MessageBox& box) override;
+    int runMessageBox(const MessageBox& box) override;
     void reportError(const std::string& message) override;
 
     // Moves virtual time on by ms, delivering every grid step on the way.

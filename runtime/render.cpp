@@ -147,6 +147,18 @@ void bevel(cairo_t* cr, double w, double h, bool raised, Color face) {
     frameEdges(cr, 1, w, h, light, dark, 0.6);
 }
 
+// The dotted rectangle of the button that has the keyboard focus, inside its bevel.
+void focusRectangle(cairo_t* cr, double w, double h) {
+    cairo_save(cr);
+    cairo_rectangle(cr, 3.5, 3.5, w - 7, h - 7);
+    const double dots[] = {1.0, 1.0};
+    cairo_set_dash(cr, dots, 2, 0);
+    cairo_set_line_width(cr, 1.0);
+    setColor(cr, 0x000000);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
 }  // namespace
 
 // ---- Viewport ----
@@ -468,6 +480,15 @@ std::string Renderer::family(const std::string& name) {
     return "DejaVu Sans";
 }
 
+bool Renderer::canShow(const std::string& text) {
+    for (const char* name : {"Monotype Corsiva", "Arial", "MS Reference Sans Serif"}) {
+        GObject<PangoLayout> layout =
+            state_->textLayout(state_->measureCr.get(), Font{name, 12, false, false}, text);
+        if (pango_layout_get_unknown_glyphs_count(layout.get()) > 0) return false;
+    }
+    return true;
+}
+
 void Renderer::measure(const Font& font, const std::string& text, double& width, double& height) {
     // Asked for every auto-size label on every frame: keep the key cheap to build.
     std::string key;
@@ -515,7 +536,7 @@ BoxLayout Renderer::layoutBox(const MessageBox& box) {
     pango_layout_set_wrap(layout.get(), PANGO_WRAP_WORD);
     PangoRectangle ink, logical;
     pango_layout_get_pixel_extents(layout.get(), &ink, &logical);
-    int icon = box.stopIcon() ? 32 : 0;
+    int icon = box.stopIcon() || box.questionIcon() ? 32 : 0;
     int textHeight = std::max({logical.height, ink.y + ink.height, icon}) + 2;
     int width = std::max(textWidth + 4 + icon + (icon ? 16 : 0) + 48, 260);
     int height = 24 + 20 + textHeight + 20 + 24 + 16;
@@ -525,7 +546,12 @@ BoxLayout Renderer::layoutBox(const MessageBox& box) {
     l.icon = {l.frame.x + 20, l.frame.y + 24 + 20, icon, icon};
     l.text = {l.frame.x + 24 + icon + (icon ? 16 : 0), l.frame.y + 24 + 20, textWidth + 4,
               textHeight};
-    l.ok = {l.frame.x + (width - 80) / 2, l.frame.y + height - 16 - 24, 80, 24};
+    // The buttons side by side, centred, 80 pixels wide with 12 between them.
+    auto count = static_cast<int>(box.buttons().size());
+    int row = count * 80 + (count - 1) * 12;
+    for (int i = 0; i < count; ++i)
+        l.buttons.push_back(
+            {l.frame.x + (width - row) / 2 + i * 92, l.frame.y + height - 16 - 24, 80, 24});
     return l;
 }
 
@@ -541,9 +567,10 @@ bool coversDesktop(const Form& f) {
 constexpr int kShadow = 8;  // pixels of soft shadow right and below a framed window
 constexpr int kBorder = 3;  // pixels of raised border around a framed window
 
-std::uint64_t looks(const Control& c, double w, double h) {
+std::uint64_t looks(const Control& c, double w, double h, bool focused) {
     Hash k;
     k.add(std::uint64_t(c.kind())).add(w).add(h).add(std::uint64_t(c.Enabled));
+    k.add(std::uint64_t(focused));
     switch (c.kind()) {
         case Kind::CommandButton: {
             auto& b = static_cast<const CommandButton&>(c);
@@ -636,7 +663,12 @@ void Renderer::State::collect(const Application& application, Renderer& renderer
                               l.frame.x + l.frame.w + kShadow, l.frame.y + l.frame.h + kShadow),
                       target);
         item.clip = target;
-        item.key = Hash().add(box->prompt).add(box->title).add(std::uint64_t(box->style)).h;
+        item.key = Hash()
+                       .add(box->prompt)
+                       .add(box->title)
+                       .add(std::uint64_t(box->style))
+                       .add(std::uint64_t(box->focus))
+                       .h;
         items.push_back(item);
     }
 }
@@ -673,7 +705,12 @@ void Renderer::State::collectChildren(const Container& container, double x, doub
         bool drawsNothing = c.kind() == Kind::Image && static_cast<const Image&>(c).Picture.empty();
         item.rect = intersect(rect, clip);
         item.clip = clip;
-        item.key = Hash().add(formKey).add(looks(c, w, h)).add(item.originX).add(item.originY).h;
+        item.key = Hash()
+                       .add(formKey)
+                       .add(looks(c, w, h, app->focused() == &c))
+                       .add(item.originX)
+                       .add(item.originY)
+                       .h;
         if (!item.rect.empty() && !drawsNothing) items.push_back(item);
         if (c.kind() == Kind::PictureBox || c.kind() == Kind::Frame) {
             auto& inner = static_cast<const Container&>(c);
@@ -906,6 +943,7 @@ void Renderer::State::drawButton(cairo_t* cr, const CommandButton& b) {
     cairo_restore(cr);
     h = b.Height / kTwipsPerPixel;
     bevel(cr, w, h, !b.pressed, b.BackColor);
+    if (app->focused() == &b) focusRectangle(cr, w, h);
     if (!b.pressed) {
         // A dark outer edge, as desktop buttons have.
         setColor(cr, 0x202020, 0.8);
@@ -1062,21 +1100,32 @@ void Renderer::State::drawBox(cairo_t* cr, const MessageBox& box, Renderer& rend
     title.middle = title.fit = true;
     drawText(cr, kBoxTitleFont, box.title, 0xFFFFFF, title);
     cairo_restore(cr);
-    if (box.stopIcon()) {
+    if (box.stopIcon() || box.questionIcon()) {
         double cx = l.icon.x + 16, cy = l.icon.y + 16;
         cairo_arc(cr, cx, cy, 15, 0, 2 * M_PI);
-        setColor(cr, 0xD01010);
+        Color fill = box.stopIcon() ? 0xD01010 : 0x2060C0;
+        setColor(cr, fill);
         cairo_fill_preserve(cr);
-        setColor(cr, 0x600000);
+        setColor(cr, shade(fill, 0.5));
         cairo_set_line_width(cr, 1.0);
         cairo_stroke(cr);
-        setColor(cr, 0xFFFFFF);
-        cairo_set_line_width(cr, 3.5);
-        cairo_move_to(cr, cx - 7, cy - 7);
-        cairo_line_to(cr, cx + 7, cy + 7);
-        cairo_move_to(cr, cx + 7, cy - 7);
-        cairo_line_to(cr, cx - 7, cy + 7);
-        cairo_stroke(cr);
+        if (box.stopIcon()) {
+            setColor(cr, 0xFFFFFF);
+            cairo_set_line_width(cr, 3.5);
+            cairo_move_to(cr, cx - 7, cy - 7);
+            cairo_line_to(cr, cx + 7, cy + 7);
+            cairo_move_to(cr, cx + 7, cy - 7);
+            cairo_line_to(cr, cx - 7, cy + 7);
+            cairo_stroke(cr);
+        } else {
+            cairo_save(cr);
+            cairo_translate(cr, l.icon.x, l.icon.y);
+            TextBox mark;
+            mark.w = mark.h = 32;
+            mark.centred = mark.middle = true;
+            drawText(cr, Font{"Arial", 18, true, false}, "?", 0xFFFFFF, mark);
+            cairo_restore(cr);
+        }
     }
     cairo_save(cr);
     cairo_translate(cr, l.text.x, l.text.y);
@@ -1087,19 +1136,24 @@ void Renderer::State::drawBox(cairo_t* cr, const MessageBox& box, Renderer& rend
     prompt.wrap = prompt.fit = true;
     drawText(cr, kBoxFont, box.prompt, 0x000000, prompt);
     cairo_restore(cr);
-    cairo_save(cr);
-    cairo_translate(cr, l.ok.x, l.ok.y);
-    setColor(cr, 0xECE9D8);
-    cairo_rectangle(cr, 0, 0, l.ok.w, l.ok.h);
-    cairo_fill(cr);
-    TextBox caption;
-    caption.w = l.ok.w;
-    caption.h = l.ok.h;
-    caption.pad = 3;
-    caption.centred = caption.middle = caption.fit = true;
-    drawText(cr, kBoxFont, "OK", 0x000000, caption);
-    bevel(cr, l.ok.w, l.ok.h, true, 0xECE9D8);
-    cairo_restore(cr);
+    std::vector<std::string> captions = box.buttons();
+    for (std::size_t i = 0; i < l.buttons.size(); ++i) {
+        const PixelRect& b = l.buttons[i];
+        cairo_save(cr);
+        cairo_translate(cr, b.x, b.y);
+        setColor(cr, 0xECE9D8);
+        cairo_rectangle(cr, 0, 0, b.w, b.h);
+        cairo_fill(cr);
+        TextBox caption;
+        caption.w = b.w;
+        caption.h = b.h;
+        caption.pad = 3;
+        caption.centred = caption.middle = caption.fit = true;
+        drawText(cr, kBoxFont, captions[i], 0x000000, caption);
+        bevel(cr, b.w, b.h, true, 0xECE9D8);
+        if (static_cast<int>(i) == box.focus) focusRectangle(cr, b.w, b.h);
+        cairo_restore(cr);
+    }
 }
 
 void Renderer::State::draw(cairo_t* cr, const Item& item, Renderer& renderer) {

@@ -37,9 +37,10 @@ struct Viewport {
     void toTwips(double px, double py, double& x, double& y) const;
 };
 
-// The pieces of an open message box, in design pixels, for drawing and for the OK button.
+// The pieces of an open message box, in design pixels, for drawing and for its buttons.
 struct BoxLayout {
-    PixelRect frame, title, icon, text, ok;
+    PixelRect frame, title, icon, text;
+    std::vector<PixelRect> buttons;  // left to right, as MessageBox::buttons() names them
 };
 
 class Renderer : public TextMeasure {
@@ -66,6 +67,9 @@ class Renderer : public TextMeasure {
 
     // The pango family that stands for a font name of the forms.
     static std::string family(const std::string& name);
+    // Whether the fonts found can show every letter of the text, in every family the forms
+    // name; without them text is drawn as empty boxes.
+    bool canShow(const std::string& text);
 
   private:
     struct Item;

@@ -13,6 +13,9 @@
 #include <stdexcept>
 #include <vector>
 
+#include "handles.h"
+#include "x11.h"
+
 namespace ormal {
 
 namespace {
@@ -25,8 +28,48 @@ std::int64_t steadyMicros() {
 // When the program was loaded, for timing its start-up.
 const std::int64_t kLoaded = steadyMicros();
 
+// A burst of resizes (a dragged edge) is drawn once, when no new size has come for this long.
+constexpr std::int64_t kSettleMicros = 80'000;
+// A frame that could not be drawn (the window surface was not there) is tried again after this.
+constexpr std::int64_t kRetryMicros = 50'000;
+// A window that has just come to the front ignores a press for this long.
+constexpr std::int64_t kFreshWindowMicros = 300'000;
+
+using SdlWindow = Owned<SDL_Window, SDL_DestroyWindow>;
+using SdlSurface = Owned<SDL_Surface, SDL_FreeSurface>;
+
 bool isEnter(SDL_Scancode code) {
     return code == SDL_SCANCODE_RETURN || code == SDL_SCANCODE_KP_ENTER;
+}
+
+Key keyOf(const SDL_Keysym& key) {
+    SDL_Scancode code = key.scancode;
+    if (code >= SDL_SCANCODE_KP_1 && code <= SDL_SCANCODE_KP_9)
+        return static_cast<Key>(static_cast<int>(Key::Keypad1) + (code - SDL_SCANCODE_KP_1));
+    if (isEnter(code)) return Key::Enter;
+    switch (code) {
+        case SDL_SCANCODE_SPACE:
+            return Key::Space;
+        case SDL_SCANCODE_ESCAPE:
+            return Key::Escape;
+        case SDL_SCANCODE_TAB:
+            return Key::Tab;
+        case SDL_SCANCODE_UP:
+            return Key::Up;
+        case SDL_SCANCODE_DOWN:
+            return Key::Down;
+        case SDL_SCANCODE_LEFT:
+            return Key::Left;
+        case SDL_SCANCODE_RIGHT:
+            return Key::Right;
+        default:
+            return Key::None;
+    }
+}
+
+bool isSet(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value && *value;
 }
 
 }  // namespace
@@ -38,74 +81,92 @@ std::int64_t SteadyClock::nowMicros() {
 }
 
 struct Window::Impl {
-    SDL_Window* window = nullptr;
-    bool sdlUp = false;
+    struct SdlVideo {
+        ~SdlVideo() {
+            if (up) SDL_Quit();
+        }
+        bool up = false;
+    } video;  // declared first, so it is shut down last
+    WindowSettings settings;
+    SdlWindow window;
     Application* app = nullptr;
     Renderer* renderer = nullptr;
-    SDL_Surface* screen = nullptr;      // the window's surface; SDL replaces it on resize
-    SDL_Surface* own = nullptr;         // XRGB8888 pixels when the window's format differs
-    cairo_surface_t* target = nullptr;  // cairo over the pixels the renderer draws into
-    void* wrapped = nullptr;            // the pixels 'target' wraps
+    SDL_Surface* screen = nullptr;  // the window's surface; SDL owns it and replaces it on resize
+    SdlSurface own;                 // XRGB8888 pixels when the window's format differs
+    CairoSurface target;            // cairo over the pixels the renderer draws into
+    void* wrapped = nullptr;        // the pixels 'target' wraps
     Viewport viewport;
     bool stale = true;  // the window surface must be fetched again
     bool quit = false;
     bool reporting = false;
-    bool shownOnce = false;  // for ORMAL_TIMING: report the first frame
+    bool shownOnce = false;        // for ORMAL_TIMING: report the first frame
+    std::int64_t settleUntil = 0;  // a resize is still settling until then (steady clock)
+    std::int64_t retryAt = 0;      // a frame that failed is tried again then
+    // Full screen: by the window manager, or, without one, by filling the desktop ourselves.
+    bool fullscreen = false;
+    bool filledByHand = false;
+    SDL_Rect restore{};
 
-    ~Impl() {
-        dropTarget();
-        if (window) SDL_DestroyWindow(window);
-        if (sdlUp) SDL_Quit();
-    }
+    ~Impl() { dropTarget(); }
 
     void dropTarget() {
-        if (target) cairo_surface_destroy(target);
-        if (own) SDL_FreeSurface(own);
-        target = nullptr;
-        own = nullptr;
+        target.reset();
+        own.reset();
         wrapped = nullptr;
         screen = nullptr;
     }
 
     void wrap(SDL_Surface* s) {
-        if (target) cairo_surface_destroy(target);
-        target = cairo_image_surface_create_for_data(static_cast<unsigned char*>(s->pixels),
-                                                     CAIRO_FORMAT_RGB24, s->w, s->h, s->pitch);
+        target.reset(cairo_image_surface_create_for_data(static_cast<unsigned char*>(s->pixels),
+                                                         CAIRO_FORMAT_RGB24, s->w, s->h, s->pitch));
         wrapped = s->pixels;
         renderer->invalidate();  // new pixels hold nothing the renderer drew
     }
 
     // Fetches the window surface after a resize or expose and wraps its pixels for cairo.
+    // False, with nothing held, when that fails: the frame is skipped and tried again.
     bool prepare() {
-        if (!stale && screen) return true;
+        if (!stale && screen && target) return true;
         dropTarget();
-        screen = SDL_GetWindowSurface(window);
-        if (!screen || screen->w <= 0 || screen->h <= 0) return screen = nullptr, false;
-        stale = false;
-        Uint32 format = screen->format->format;
+        SDL_Surface* s = SDL_GetWindowSurface(window.get());
+        if (!s || s->w <= 0 || s->h <= 0 || !s->pixels) return false;
+        Uint32 format = s->format->format;
         bool direct = (format == SDL_PIXELFORMAT_XRGB8888 || format == SDL_PIXELFORMAT_ARGB8888) &&
-                      screen->pitch % 4 == 0;
+                      s->pitch % 4 == 0;
         if (direct) {
-            if (SDL_MUSTLOCK(screen) && SDL_LockSurface(screen) != 0) return false;
-            wrap(screen);
-            if (SDL_MUSTLOCK(screen)) SDL_UnlockSurface(screen);
+            if (SDL_MUSTLOCK(s) && SDL_LockSurface(s) != 0) return false;
+            wrap(s);
+            if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
         } else {
-            own = SDL_CreateRGBSurfaceWithFormat(0, screen->w, screen->h, 32,
-                                                 SDL_PIXELFORMAT_XRGB8888);
-            if (!own) throw std::runtime_error(SDL_GetError());
-            wrap(own);
+            own.reset(SDL_CreateRGBSurfaceWithFormat(0, s->w, s->h, 32, SDL_PIXELFORMAT_XRGB8888));
+            if (!own) return false;
+            wrap(own.get());
         }
-        viewport = Viewport::fit(screen->w, screen->h);
+        if (cairo_surface_status(target.get()) != CAIRO_STATUS_SUCCESS) {
+            dropTarget();
+            return false;
+        }
+        screen = s;
+        stale = false;
+        viewport = Viewport::fit(s->w, s->h);
         return true;
     }
 
-    // Draws what changed and hands SDL exactly the repainted rectangles.
+    bool settling() const { return steadyMicros() < settleUntil; }
+
+    // Draws what changed and hands SDL exactly the repainted rectangles. While a resize
+    // settles nothing is drawn; a frame that cannot be drawn is tried again shortly.
     void present() {
-        if (!prepare()) return;
+        if (settling()) return;
+        if (!prepare()) {
+            retryAt = steadyMicros() + kRetryMicros;
+            return;
+        }
+        retryAt = 0;
         bool locked = !own && SDL_MUSTLOCK(screen) && SDL_LockSurface(screen) == 0;
         if (!own && screen->pixels != wrapped) wrap(screen);  // locking may move the pixels
-        std::vector<PixelRect> damage = renderer->render(*app, target, viewport);
-        cairo_surface_flush(target);
+        std::vector<PixelRect> damage = renderer->render(*app, target.get(), viewport);
+        cairo_surface_flush(target.get());
         if (locked) SDL_UnlockSurface(screen);
 
         std::vector<SDL_Rect> rects;
@@ -118,11 +179,14 @@ struct Window::Impl {
         if (own) {
             for (SDL_Rect r : rects) {
                 SDL_Rect to = r;  // SDL_BlitSurface clips the destination rectangle in place
-                SDL_BlitSurface(own, &r, screen, &to);
+                SDL_BlitSurface(own.get(), &r, screen, &to);
             }
         }
-        if (SDL_UpdateWindowSurfaceRects(window, rects.data(), static_cast<int>(rects.size())))
+        if (SDL_UpdateWindowSurfaceRects(window.get(), rects.data(),
+                                         static_cast<int>(rects.size())) != 0) {
             stale = true;  // the surface went invalid under us: fetch it again next frame
+            renderer->invalidate();
+        }
         if (!shownOnce) {
             shownOnce = true;
             if (std::getenv("ORMAL_TIMING"))
@@ -131,10 +195,18 @@ struct Window::Impl {
         }
     }
 
+    // How long the loop may sleep before a frame is due again, beyond timers and events.
+    std::optional<std::int64_t> frameWake() const {
+        std::optional<std::int64_t> wake;
+        if (settleUntil > steadyMicros()) wake = settleUntil;
+        if (retryAt) wake = std::min(wake.value_or(INT64_MAX), retryAt);
+        return wake;
+    }
+
     // A window point (pixel centre) in target pixels; they differ on HiDPI displays.
     void toTarget(int x, int y, double& px, double& py) const {
         int w = 0, h = 0;
-        SDL_GetWindowSize(window, &w, &h);
+        SDL_GetWindowSize(window.get(), &w, &h);
         double sx = (screen && w > 0) ? double(screen->w) / w : 1.0;
         double sy = (screen && h > 0) ? double(screen->h) / h : 1.0;
         px = (x + 0.5) * sx;
@@ -148,32 +220,75 @@ struct Window::Impl {
     }
 
     void windowEvent(const SDL_WindowEvent& e) {
-        if (e.event == SDL_WINDOWEVENT_SIZE_CHANGED || e.event == SDL_WINDOWEVENT_EXPOSED ||
-            e.event == SDL_WINDOWEVENT_RESTORED)
-            stale = true;
+        switch (e.event) {
+            case SDL_WINDOWEVENT_SIZE_CHANGED:
+                stale = true;
+                settleUntil = steadyMicros() + kSettleMicros;
+                break;
+            case SDL_WINDOWEVENT_EXPOSED:
+            case SDL_WINDOWEVENT_RESTORED:
+                stale = true;
+                break;
+            case SDL_WINDOWEVENT_FOCUS_LOST:
+                app->releaseKeys();  // the key-up events will go elsewhere
+                break;
+            default:
+                break;
+        }
     }
 
-    // F11 and Alt+Enter toggle fullscreen; true when the key was one of them, so that
+    // Whether a window manager runs: it makes a window full screen when asked. On a bare X
+    // server nobody does, and the window fills the desktop by itself.
+    bool windowManager() { return x11::windowManagerRuns(window.get()); }
+
+    void setFullscreen(bool on) {
+        if (on == fullscreen) return;
+        if (on) {
+            if (windowManager()) {
+                SDL_SetWindowFullscreen(window.get(), SDL_WINDOW_FULLSCREEN_DESKTOP);
+            } else {
+                SDL_Rect desktop;
+                if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window.get()), &desktop) != 0)
+                    return;
+                SDL_GetWindowPosition(window.get(), &restore.x, &restore.y);
+                SDL_GetWindowSize(window.get(), &restore.w, &restore.h);
+                SDL_SetWindowBordered(window.get(), SDL_FALSE);
+                SDL_SetWindowPosition(window.get(), desktop.x, desktop.y);
+                SDL_SetWindowSize(window.get(), desktop.w, desktop.h);
+                filledByHand = true;
+            }
+        } else if (filledByHand) {
+            SDL_SetWindowSize(window.get(), restore.w, restore.h);
+            SDL_SetWindowPosition(window.get(), restore.x, restore.y);
+            SDL_SetWindowBordered(window.get(), SDL_TRUE);
+            filledByHand = false;
+        } else {
+            SDL_SetWindowFullscreen(window.get(), 0);
+        }
+        fullscreen = on;
+        stale = true;
+    }
+
+    // F11 and Alt+Enter toggle full screen; true when the key was one of them, so that
     // Alt+Enter never also acts as Enter.
     bool fullscreenKey(const SDL_KeyboardEvent& e) {
         SDL_Scancode code = e.keysym.scancode;
         bool toggle = code == SDL_SCANCODE_F11 || (isEnter(code) && (e.keysym.mod & KMOD_ALT));
-        if (toggle && !e.repeat) {
-            bool full = SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN;
-            SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
-            stale = true;
-        }
+        if (toggle && !e.repeat) setFullscreen(!fullscreen);
         return toggle;
     }
 
     void handle(const SDL_Event& e) {
         double x, y;
         switch (e.type) {
-            case SDL_QUIT:
+            case SDL_QUIT:  // SIGINT or SIGTERM
                 quit = true;
                 break;
             case SDL_WINDOWEVENT:
-                windowEvent(e.window);
+                if (e.window.event == SDL_WINDOWEVENT_CLOSE)
+                    app->requestClose();
+                else
+                    windowEvent(e.window);
                 break;
             case SDL_MOUSEMOTION:
                 toTwips(e.motion.x, e.motion.y, x, y);
@@ -188,33 +303,50 @@ struct Window::Impl {
                 else
                     app->pointerUp(x, y);
                 break;
-            case SDL_KEYDOWN: {
+            case SDL_KEYDOWN:
                 if (fullscreenKey(e.key) || e.key.repeat) break;
-                SDL_Scancode code = e.key.keysym.scancode;
-                if (code >= SDL_SCANCODE_KP_1 && code <= SDL_SCANCODE_KP_9)
-                    app->key(static_cast<Key>(static_cast<int>(Key::Keypad1) +
-                                              (code - SDL_SCANCODE_KP_1)));
-                else if (isEnter(code))
-                    app->key(Key::Enter);
+                app->keyDown(keyOf(e.key.keysym), e.key.keysym.mod & KMOD_SHIFT);
                 break;
-            }
+            case SDL_KEYUP:
+                app->keyUp(keyOf(e.key.keysym));
+                break;
             default:
                 break;
         }
     }
 
-    // Whether a window point lies on the OK button of the box.
-    bool overOk(const MessageBox& box, int x, int y) {
-        PixelRect ok = renderer->layoutBox(box).ok;  // design pixels
+    // The button of the open box under a window point, or -1.
+    int boxButtonAt(const MessageBox& box, int x, int y) {
         double px, py;
         toTarget(x, y, px, py);
         const Viewport& v = viewport;
-        return px >= ok.x * v.scale + v.offsetX && px < (ok.x + ok.w) * v.scale + v.offsetX &&
-               py >= ok.y * v.scale + v.offsetY && py < (ok.y + ok.h) * v.scale + v.offsetY;
+        std::vector<PixelRect> buttons = renderer->layoutBox(box).buttons;  // design pixels
+        for (std::size_t i = 0; i < buttons.size(); ++i) {
+            const PixelRect& b = buttons[i];
+            if (px >= b.x * v.scale + v.offsetX && px < (b.x + b.w) * v.scale + v.offsetX &&
+                py >= b.y * v.scale + v.offsetY && py < (b.y + b.h) * v.scale + v.offsetY)
+                return static_cast<int>(i);
+        }
+        return -1;
+    }
+
+    // Waits for the next event until 'wake' (steady-clock microseconds), or for ever.
+    bool wait(SDL_Event& e, std::optional<std::int64_t> wake) {
+        if (!wake) {
+            if (!SDL_WaitEvent(&e)) throw std::runtime_error(SDL_GetError());
+            return true;
+        }
+        std::int64_t ahead = *wake - steadyMicros();
+        if (ahead <= 0) return SDL_PollEvent(&e);
+        // Round up: waking a millisecond early would only wait again.
+        int ms = static_cast<int>(std::min<std::int64_t>((ahead + 999) / 1000, INT_MAX));
+        return SDL_WaitEventTimeout(&e, ms);
     }
 };
 
-Window::Window() : impl_(std::make_unique<Impl>()) {}
+Window::Window(WindowSettings settings) : impl_(std::make_unique<Impl>()) {
+    impl_->settings = std::move(settings);
+}
 
 Window::~Window() = default;
 
@@ -222,16 +354,39 @@ bool Window::open(std::string& error) {
     Impl& m = *impl_;
     // Without this SDL presents the window surface through OpenGL, at many times the cost.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    // A real display only: SDL would otherwise fall back to its invisible offscreen driver
-    // when the display does not answer at once.
-    if (!std::getenv("SDL_VIDEODRIVER")) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11,wayland");
+    // Closing the window is a request the game answers, not the end of the program.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    // A real display only: SDL would otherwise fall back to its invisible offscreen driver.
+    // Only the kinds of display the environment names are tried, so that a missing one
+    // fails at once and quietly.
+    bool x11 = isSet("DISPLAY"), wayland = isSet("WAYLAND_DISPLAY");
+    std::string tried;
+    if (!isSet("SDL_VIDEODRIVER")) {
+        if (!x11 && !wayland) {
+            error =
+                "no display: neither DISPLAY nor WAYLAND_DISPLAY is set; start the game "
+                "from a graphical desktop session";
+            return false;
+        }
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, x11 ? (wayland ? "x11,wayland" : "x11") : "wayland");
+        tried = x11 ? std::string("the X display ") + std::getenv("DISPLAY")
+                    : std::string("the Wayland display ") + std::getenv("WAYLAND_DISPLAY");
+    } else {
+        tried =
+            std::string("the display of the SDL video driver ") + std::getenv("SDL_VIDEODRIVER");
+    }
     // A display that is busy accepting other clients can refuse a first connection; try
     // again for a moment before giving up.
     for (int attempt = 0; SDL_Init(SDL_INIT_VIDEO) != 0; ++attempt) {
-        if (attempt == 20) return error = SDL_GetError(), false;
+        if (attempt == 10) {
+            error = "cannot open " + tried + " (" + SDL_GetError() +
+                    "); check that the display server runs and that this user may use it";
+            return false;
+        }
         SDL_Delay(100);
     }
-    m.sdlUp = true;
+    m.video.up = true;
+    if (x11) x11::endWhenLost(std::getenv("DISPLAY"));
 
     int w = kDesignWidth, h = kDesignHeight;
     SDL_Rect usable;
@@ -240,31 +395,35 @@ bool Window::open(std::string& error) {
         w = std::max(1, int(w * s));
         h = std::max(1, int(h * s));
     }
-    m.window = SDL_CreateWindow(kProgramTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
-                                SDL_WINDOW_RESIZABLE);
-    if (!m.window) return error = SDL_GetError(), false;
+    m.window.reset(SDL_CreateWindow(m.settings.title.c_str(), SDL_WINDOWPOS_CENTERED,
+                                    SDL_WINDOWPOS_CENTERED, w, h, SDL_WINDOW_RESIZABLE));
+    if (!m.window) return error = std::string("cannot open a window: ") + SDL_GetError(), false;
 
     // SDL wants alpha in the icon; the picture's pixels are opaque 0xRRGGBB.
-    Picture icon = Picture::named("planet/icon");
+    Picture icon = Picture::named(m.settings.icon);
     const Pixels* p = icon.data() ? &icon.data()->pixels : nullptr;
     if (p && p->width > 0 && p->height > 0) {
         std::vector<Uint32> argb(p->rgb.size());
         std::transform(p->rgb.begin(), p->rgb.end(), argb.begin(),
                        [](std::uint32_t c) { return 0xFF000000u | c; });
-        SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(argb.data(), p->width, p->height, 32,
-                                                            p->width * 4, SDL_PIXELFORMAT_ARGB8888);
-        if (s) {
-            SDL_SetWindowIcon(m.window, s);
-            SDL_FreeSurface(s);
-        }
+        SdlSurface s(SDL_CreateRGBSurfaceWithFormatFrom(argb.data(), p->width, p->height, 32,
+                                                        p->width * 4, SDL_PIXELFORMAT_ARGB8888));
+        if (s) SDL_SetWindowIcon(m.window.get(), s.get());
     }
+    if (m.settings.fullscreen) m.setFullscreen(true);
     return true;
+}
+
+void Window::showFatal(const std::string& title, const std::string& message) {
+    if (!isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) return;
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), message.c_str(), nullptr);
 }
 
 void Window::attach(Application& app, Renderer& renderer) {
     impl_->app = &app;
     impl_->renderer = &renderer;
     if (!app.measure()) app.setMeasure(&renderer);  // hit-testing measures as drawing does
+    app.setFreshWindowGuard(kFreshWindowMicros);
     impl_->stale = true;
 }
 
@@ -287,18 +446,16 @@ void Window::run() {
             lastFrame = now;
             answer = false;
         }
+        // The application's clock and the steady clock differ by a constant.
+        std::int64_t offset = steadyMicros() - app.clock().nowMicros();
         std::optional<std::int64_t> wake = app.nextTick();
-        if (!due) wake = std::min(wake.value_or(INT64_MAX), lastFrame + kFrameMicros);
-        bool got;
-        if (wake) {
-            std::int64_t wait = *wake - app.clock().nowMicros();
-            // Round up: waking a millisecond early would only wait again.
-            int ms = int(std::min<std::int64_t>((wait + 999) / 1000, INT_MAX));
-            got = wait > 0 ? SDL_WaitEventTimeout(&e, ms) : SDL_PollEvent(&e);
-        } else {
-            // No timer runs: sleep until the player acts.
-            if (!(got = SDL_WaitEvent(&e))) throw std::runtime_error(SDL_GetError());
+        if (wake) *wake += offset;
+        if (!due) wake = std::min(wake.value_or(INT64_MAX), lastFrame + kFrameMicros + offset);
+        if (auto frame = m.frameWake()) {
+            wake = std::min(wake.value_or(INT64_MAX), *frame);
+            answer = true;  // draw once the resize has settled or the retry is due
         }
+        bool got = m.wait(e, wake);
         while (got && !m.quit && !app.ended()) {
             m.handle(e);
             answer = true;
@@ -309,45 +466,48 @@ void Window::run() {
     }
 }
 
-void Window::runMessageBox(const MessageBox& box) {
+int Window::runMessageBox(const MessageBox& box) {
     Impl& m = *impl_;
     if (!m.window || !m.app) {
         std::fprintf(stderr, "%s: %s\n", box.title.c_str(), box.prompt.c_str());
-        return;
+        return box.defaultButton();
     }
-    bool pressed = false;  // the OK button was pressed and not yet released
+    Application& app = *m.app;
+    int pressed = -1;  // the button pressed and not yet released
     SDL_Event e;
-    while (m.app->openBox()) {
+    while (!app.boxAnswer()) {
         m.present();
-        if (!SDL_WaitEvent(&e)) throw std::runtime_error(SDL_GetError());
+        if (!m.wait(e, m.frameWake())) continue;
         do {
             switch (e.type) {
-                case SDL_QUIT:
-                    throw ProgramEnd{};
+                case SDL_QUIT:  // SIGINT or SIGTERM
+                    app.End();
                 case SDL_WINDOWEVENT:
-                    m.windowEvent(e.window);
+                    if (e.window.event == SDL_WINDOWEVENT_CLOSE)
+                        app.requestClose();  // with a box open: the end, at once
+                    else
+                        m.windowEvent(e.window);
                     break;
-                case SDL_KEYDOWN: {
+                case SDL_KEYDOWN:
                     if (m.fullscreenKey(e.key) || e.key.repeat) break;
-                    SDL_Scancode code = e.key.keysym.scancode;
-                    if (isEnter(code) || code == SDL_SCANCODE_SPACE || code == SDL_SCANCODE_ESCAPE)
-                        return;
+                    app.boxKey(keyOf(e.key.keysym), e.key.keysym.mod & KMOD_SHIFT);
                     break;
-                }
                 case SDL_MOUSEBUTTONDOWN:
-                    if (e.button.button == SDL_BUTTON_LEFT)
-                        pressed = m.overOk(box, e.button.x, e.button.y);
+                    if (e.button.button == SDL_BUTTON_LEFT && !app.justAppeared())
+                        pressed = m.boxButtonAt(box, e.button.x, e.button.y);
                     break;
                 case SDL_MOUSEBUTTONUP:
                     if (e.button.button != SDL_BUTTON_LEFT) break;
-                    if (pressed && m.overOk(box, e.button.x, e.button.y)) return;
-                    pressed = false;
+                    if (pressed >= 0 && m.boxButtonAt(box, e.button.x, e.button.y) == pressed)
+                        app.boxClick(pressed);
+                    pressed = -1;
                     break;
                 default:
                     break;  // the pointer does not reach the forms while a box is open
             }
-        } while (SDL_PollEvent(&e));
+        } while (!app.boxAnswer() && SDL_PollEvent(&e));
     }
+    return *app.boxAnswer();
 }
 
 void Window::reportError(const std::string& message) {
@@ -357,7 +517,7 @@ void Window::reportError(const std::string& message) {
     if (!m.window || !m.app || m.reporting || m.app->openBox()) return;
     m.reporting = true;
     try {
-        m.app->MsgBox(message, 16, "Ошибка");
+        m.app->MsgBox(message, kBoxStopIcon, m.settings.errorTitle);
     } catch (const ProgramEnd&) {
         m.quit = true;  // the window was closed over the error box
     } catch (const std::exception& e) {

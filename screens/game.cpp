@@ -94,7 +94,13 @@ Shape& Screen::panel(Shape& s, float x, float y, float w, float h, Color fill) {
     return s;
 }
 
+void install(ormal::Application& app) {
+    app.Title = kTitle;
+    app.OnClose = [&app] { QueryClose(app); };
+}
+
 void start(ormal::Application& app) {
+    install(app);
     app.form<game::Form1>().Show();
 }
 

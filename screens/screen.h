@@ -57,8 +57,8 @@ class Screen : public ormal::Form {
     game::Form7& Form7();
     game::Form8& Form8();
 
-    void MsgBox(const std::string& prompt, int style = vbOKOnly, const std::string& title = "") {
-        app().MsgBox(prompt, style, title);
+    int MsgBox(const std::string& prompt, int style = vbOKOnly, const std::string& title = "") {
+        return app().MsgBox(prompt, style, title);
     }
     [[noreturn]] void End() { app().End(); }
     double Rnd() { return app().Rnd(); }

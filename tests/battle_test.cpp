@@ -315,7 +315,7 @@ TEST_F(Battle, FragmentAtPardonolia) {
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(host.boxes[0].prompt, kFragment);
     EXPECT_EQ(host.boxes[0].style, 0);
-    EXPECT_EQ(host.boxes[0].title, ormal::kProgramTitle);
+    EXPECT_EQ(host.boxes[0].title, game::kTitle);
     EXPECT_TRUE(boxOverWindow);
     EXPECT_TRUE(hiddenDuringBox);
     for (ormal::Image* other : {&map.Image13, &map.Image15, &map.Image17})

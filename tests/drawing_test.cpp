@@ -227,6 +227,7 @@ TEST_F(GameFixture, ResizingKeepsMemoryBounded) {
     std::size_t before = heapInUse();
     sweep(30, 330);
     std::size_t after = heapInUse();
-    if (before > 0)  // a sanitizer's allocator reports nothing
+    if (before > 0) {  // a sanitizer's allocator reports nothing
         EXPECT_LT(after, before + (16u << 20)) << "heap grew from " << before << " to " << after;
+    }
 }

@@ -21,7 +21,10 @@ struct GameFixture : ::testing::Test {
     ormal::Headless host;
     ormal::Application& app = host.app;
 
-    GameFixture() { app.setMeasure(&renderer); }
+    GameFixture() {
+        app.setMeasure(&renderer);
+        game::install(app);
+    }
 
     template <class F>
     F& form() {

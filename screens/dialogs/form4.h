@@ -5,6 +5,11 @@
 
 namespace game {
 
+inline constexpr const char* kSurrenderQuestion = "Вы действительно хотите сдаться и уйти?";
+
+// The player closes the window: see dialogs.cpp.
+void QueryClose(ormal::Application& app);
+
 class Form4 : public Screen {
   public:
     explicit Form4(ormal::Application& app);

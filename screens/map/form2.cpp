@@ -11,11 +11,14 @@ Form2::Form2(ormal::Application& app) : Screen(app, "Form2") {
 }
 
 void Form2::layout() {
+    // A button of the pad, with the keys that stand for it: the numeric keypad, and the
+    // arrow keys (two held together for a diagonal) on keyboards without one.
     auto padButton = [this](ormal::Container& in, CommandButton& b, float l, float t,
-                            const char* pic, ormal::Key key) -> CommandButton& {
-        pictureButton(in, b, l, t, 615, 615, pic).Keys = {key};
+                            const char* pic, std::vector<ormal::Shortcut> keys) -> CommandButton& {
+        pictureButton(in, b, l, t, 615, 615, pic).Keys = std::move(keys);
         return b;
     };
+    using K = ormal::Key;
     // A ship's dot: on the star map, and the same dots in the legend.
     auto marker = [this](ormal::Container& in, Shape& s, float l, float t, Color fill,
                          Color border) {
@@ -25,8 +28,8 @@ void Form2::layout() {
         s.BorderColor = border;
     };
 
-    button(Command12, 1800, 9360, 1455, 495, "Меню", 0xC04000, corsiva(20.25));
-    padButton(*this, Command11, 6600, 7080, "map/fire", ormal::Key::None);
+    button(Command12, 1800, 9360, 1455, 495, "Меню", 0xC04000, corsiva(20.25)).Keys = {K::Escape};
+    padButton(*this, Command11, 6600, 7080, "map/fire", {});
 
     place(Picture1, 240, 360, 7335, 6375);
     Picture1.Picture = picture("map/starmap");
@@ -43,23 +46,24 @@ void Form2::layout() {
     image(Picture1, Image7, 5880, 1320, 615, 735, nullptr);
     image(Picture1, Image8, 5520, 3600, 495, 615, nullptr);
 
-    padButton(*this, Command10, 5400, 7080, "map/dock", ormal::Key::Enter).Enabled = false;
-    padButton(*this, Command8, 5400, 8880, "map/arrow_down_left", ormal::Key::Keypad1);
+    padButton(*this, Command10, 5400, 7080, "map/dock", {K::Enter}).Enabled = false;
+    padButton(*this, Command8, 5400, 8880, "map/arrow_down_left", {K::Keypad1, {K::Down, K::Left}});
 
     place(Frame1, 5040, 6720, 2535, 2895);
     Frame1.Caption = "Управление";
     Frame1.BackColor = 0x804000;
     Frame1.ForeColor = 0xFFFF80;
     Frame1.Font = corsiva(14.25);
-    padButton(Frame1, Command9, 360, 960, "map/arrow_up_left", ormal::Key::Keypad7).MaskColor =
-        0xFF0000;
-    padButton(Frame1, Command7, 1560, 2160, "map/arrow_down_right", ormal::Key::Keypad3);
-    padButton(Frame1, Command6, 1560, 960, "map/arrow_up_right", ormal::Key::Keypad9);
-    padButton(Frame1, Command5, 960, 1560, "map/stop", ormal::Key::Keypad5);
-    padButton(Frame1, Command4, 1560, 1560, "map/arrow_right", ormal::Key::Keypad6);
-    padButton(Frame1, Command3, 960, 2160, "map/arrow_down", ormal::Key::Keypad2);
-    padButton(Frame1, Command2, 360, 1560, "map/arrow_left", ormal::Key::Keypad4);
-    padButton(Frame1, Command1, 960, 960, "map/arrow_up", ormal::Key::Keypad8);
+    padButton(Frame1, Command9, 360, 960, "map/arrow_up_left", {K::Keypad7, {K::Up, K::Left}})
+        .MaskColor = 0xFF0000;
+    padButton(Frame1, Command7, 1560, 2160, "map/arrow_down_right",
+              {K::Keypad3, {K::Down, K::Right}});
+    padButton(Frame1, Command6, 1560, 960, "map/arrow_up_right", {K::Keypad9, {K::Up, K::Right}});
+    padButton(Frame1, Command5, 960, 1560, "map/stop", {K::Keypad5, K::Space});
+    padButton(Frame1, Command4, 1560, 1560, "map/arrow_right", {K::Keypad6, K::Right});
+    padButton(Frame1, Command3, 960, 2160, "map/arrow_down", {K::Keypad2, K::Down});
+    padButton(Frame1, Command2, 360, 1560, "map/arrow_left", {K::Keypad4, K::Left});
+    padButton(Frame1, Command1, 960, 960, "map/arrow_up", {K::Keypad8, K::Up});
 
     auto& reserve =
         label(Label17, 10200, 840, 2055, 495, "200", 0xC00000, 0xFFFF00, corsiva(21.75));
