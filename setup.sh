@@ -2,7 +2,7 @@
 # builds the game into build/. Sourced, not run.
 ORMAL_PACKAGES="cmake g++ make pkg-config libsdl2-dev libcairo2-dev libpango1.0-dev librsvg2-dev
   libgtest-dev fonts-urw-base35 fonts-liberation2 fonts-dejavu-core xvfb xdotool imagemagick
-  x11-utils file"
+  x11-utils file evilwm"
 
 ormal_install_packages() {
     local missing=()

@@ -218,7 +218,7 @@ Window::Window() : impl_(std::make_unique<Impl>()) {}
 
 Window::~Window() = default;
 
-bool Window::open(std::string& error) {
+bool Window::open(std::string& error, bool fullscreen) {
     Impl& m = *impl_;
     // Without this SDL presents the window surface through OpenGL, at many times the cost.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
@@ -240,8 +240,9 @@ bool Window::open(std::string& error) {
         w = std::max(1, int(w * s));
         h = std::max(1, int(h * s));
     }
+    Uint32 flags = SDL_WINDOW_RESIZABLE | (fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
     m.window = SDL_CreateWindow(kProgramTitle, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
-                                SDL_WINDOW_RESIZABLE);
+                                flags);
     if (!m.window) return error = SDL_GetError(), false;
 
     // SDL wants alpha in the icon; the picture's pixels are opaque 0xRRGGBB.

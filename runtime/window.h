@@ -26,9 +26,9 @@ class Window : public Host {
     Window();
     ~Window() override;
 
-    // Opens the window (1024 x 768, or scaled down to fit the desktop). False with a reason
-    // when there is no display.
-    bool open(std::string& error);
+    // Opens the window (1024 x 768, or scaled down to fit the desktop), or in full screen
+    // on the desktop. False with a reason when there is no display.
+    bool open(std::string& error, bool fullscreen = false);
     // The application this window shows; it was constructed with this window as its host.
     void attach(Application& app, Renderer& renderer);
     // Runs until the program ends or the window is closed.
