@@ -1,10 +1,13 @@
-// main.cpp: the program: a window, the application on the real clock, and the first screen.
+// main.cpp: the program: the command line, a window, the application on the real clock, and
+// the first screen.
 #include <cstdio>
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "app.h"
 #include "game.h"
+#include "options.h"
 #include "render.h"
 #include "window.h"
 
@@ -16,7 +19,12 @@ constexpr const char* kNoFonts =
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    game::CommandLine line =
+        game::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    std::fputs(line.out.c_str(), stdout);
+    std::fputs(line.err.c_str(), stderr);
+    if (!line.run) return line.status;
     try {
         ormal::Renderer renderer;
         if (!renderer.canShow(game::kTitle)) {
@@ -24,7 +32,8 @@ int main() {
             ormal::Window::showFatal(game::kTitle, kNoFonts);
             return 1;
         }
-        ormal::Window window({game::kTitle, game::kIcon, game::kErrorTitle, false});
+        ormal::Window window(
+            {game::kTitle, game::kIcon, game::kErrorTitle, line.options.fullscreen});
         std::string error;
         if (!window.open(error)) {
             std::fprintf(stderr, "ormal: %s\n", error.c_str());

@@ -12,13 +12,14 @@ _xvfb_cleanup() {
     wait 2>/dev/null || true  # the exit status stays the test's own
 }
 
-# Starts Xvfb on the first free display from :90 and exports DISPLAY.
+# Starts Xvfb on the first free display from :90 and exports DISPLAY. The screen is
+# 1024x768x24 unless given.
 start_xvfb() {
     local n
     for n in $(seq 90 130); do
         # A lock or socket means another server holds (or held) that display.
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":$n" -screen 0 "${1:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
         XVFB_PID=$!
         trap _xvfb_cleanup EXIT
         for _ in $(seq 100); do
