@@ -51,11 +51,12 @@ bool Headless::move(const Control& control) {
     double x, y;
     centre(app, control, x, y);
     bool hits = app.hitTest(x, y) == &control;
-    app.pointerMove(x, y);
+    moveTo(x, y);
     return hits;
 }
 
 void Headless::moveTo(double x, double y) {
+    ++pointerEvents;
     app.pointerMove(x, y);
 }
 
@@ -69,6 +70,7 @@ bool Headless::click(const Control& control) {
 }
 
 void Headless::clickAt(double x, double y) {
+    pointerEvents += 3;
     app.pointerMove(x, y);
     app.pointerDown(x, y);
     app.pointerUp(x, y);

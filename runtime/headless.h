@@ -20,6 +20,7 @@ class Headless : public Host {
     Application app;
 
     std::vector<MessageBox> boxes;    // every box shown, in order
+    std::size_t pointerEvents = 0;    // moves, presses and releases sent through this host
     std::vector<std::string> errors;  // every handler failure reported
     // Called while a box is open, before it is answered (a test may advance time here, or
     // answer it with app.boxKey or app.boxClick; otherwise its default button answers).

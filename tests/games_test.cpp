@@ -78,8 +78,32 @@ struct Games : GameFixture {
     }
     static double num(const Label& l) { return Num(l.Caption); }
 
+    // Played by keys only: Tab to a button and Enter or Space on it, the arrow keys to steer.
+    bool byKeys = false;
+    int keyPresses = 0;
+
     void press(CommandButton& b) {
-        require(host.click(b), b.form().Name + "." + b.Name + " took no click");
+        if (!byKeys) {
+            require(host.click(b), b.form().Name + "." + b.Name + " took no click");
+            return;
+        }
+        for (int tabs = 0; app.focused() != &b; ++tabs) {
+            require(tabs < 40, "Tab never reaches " + b.form().Name + "." + b.Name);
+            app.key(ormal::Key::Tab);
+        }
+        require(app.key(++keyPresses % 2 ? ormal::Key::Enter : ormal::Key::Space),
+                b.form().Name + "." + b.Name + " took no key");
+    }
+    // Sets the ship's heading as the pad's arrow would: by the arrow keys, two held together
+    // for a diagonal.
+    void steer(int dx, int dy) {
+        CommandButton& pad = arrow(dx, dy);
+        if (!byKeys) return press(pad);
+        std::vector<ormal::Key> keys;
+        if (dy) keys.push_back(dy < 0 ? ormal::Key::Up : ormal::Key::Down);
+        if (dx) keys.push_back(dx < 0 ? ormal::Key::Left : ormal::Key::Right);
+        for (ormal::Key k : keys) app.keyDown(k);
+        for (ormal::Key k : keys) app.keyUp(k);
     }
     // The random draws a click is to take; the sequence goes on by itself afterwards.
     void pressWithDraws(CommandButton& b, std::vector<double> draws) {
@@ -142,7 +166,7 @@ struct Games : GameFixture {
                              towards(map().Shape1.Top, p.topFrom, p.topTo)};
         };
         for (auto h = heading(); h != std::pair{0, 0}; h = heading()) {
-            press(arrow(h.first, h.second));
+            steer(h.first, h.second);
             require(host.advanceUntil([&] { return heading() != h; }, 60000), "flight cut short");
         }
         press(map().Command5);
@@ -258,6 +282,8 @@ struct Games : GameFixture {
         return price;
     }
 
+    void victory();
+
     // One battle at the docked planet's fortress against its smallest garrison, every turn
     // won six pips to one; returns the ransom, which the planet's gold copy has gained.
     double fight(double ransomDraw = 0.999) {
@@ -283,7 +309,7 @@ struct Games : GameFixture {
 
 }  // namespace
 
-TEST_F(Games, Victory) {
+void Games::victory() {
     startGame();
     expectMap("14", "1000", "60", "20", "20");
 
@@ -350,6 +376,19 @@ TEST_F(Games, Victory) {
     EXPECT_EQ(map().Label8.Caption, Str(20810 - paid - 600));
     EXPECT_EQ(prompts(), (std::vector<std::string>{kFortressFragment, kVictory}));
     EXPECT_TRUE(app.ended());
+}
+
+TEST_F(Games, Victory) {
+    victory();
+}
+
+// The same game without a pointer: Tab, Enter, Space and the arrow keys, and Enter on the
+// message boxes.
+TEST_F(Games, VictoryByKeysOnly) {
+    byKeys = true;
+    host.onBox = [&](const ormal::MessageBox&) { app.boxKey(ormal::Key::Enter); };
+    victory();
+    EXPECT_EQ(host.pointerEvents, 0u);
 }
 
 TEST_F(Games, Starvation) {
