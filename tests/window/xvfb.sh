@@ -7,7 +7,11 @@ GAME_PID=""
 GAME_WIN=""
 
 _xvfb_cleanup() {
-    if [ -n "$GAME_PID" ]; then kill "$GAME_PID" 2>/dev/null || true; fi
+    # The game first, and gone, so that it does not see its display vanish.
+    if [ -n "$GAME_PID" ]; then
+        kill "$GAME_PID" 2>/dev/null || true
+        wait "$GAME_PID" 2>/dev/null || true
+    fi
     if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
     wait 2>/dev/null || true  # the exit status stays the test's own
 }
