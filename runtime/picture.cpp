@@ -68,6 +68,12 @@ bool decodeBmp(std::span<const unsigned char> b, Pixels& out, std::string& error
     return true;
 }
 
+bool Picture::exists(std::string_view name) {
+    for (const EmbeddedPicture& e : embeddedPictures())
+        if (name == e.name) return true;
+    return false;
+}
+
 Picture Picture::named(std::string_view name) {
     static std::mutex mutex;
     static std::map<std::string, std::shared_ptr<const PictureData>, std::less<>> cache;

@@ -49,6 +49,8 @@ class Picture {
     // The built-in picture of that name. A missing or malformed one is reported once on
     // stderr and replaced by a visible fallback, so the program goes on.
     static Picture named(std::string_view name);
+    // Whether a picture of that name is built in.
+    static bool exists(std::string_view name);
 
     bool empty() const { return !data_; }
     const PictureData* data() const { return data_.get(); }

@@ -306,6 +306,14 @@ struct Renderer::State {
                                const TextBox& box);
     std::unordered_map<std::string, TextImage> texts;
     std::size_t textBytes = 0;
+
+    // The translation: texts shown through it, pictures through their variants.
+    std::function<std::string(const std::string&)> translate;
+    std::string pictureSuffix;
+    std::unordered_map<std::string, std::string> translated;
+    std::unordered_map<const PictureData*, Picture> variants;
+    const std::string& shown(const std::string& text);
+    const Picture& variant(const Picture& picture);
     void drawBox(cairo_t* cr, const MessageBox& box, Renderer& renderer);
 };
 
@@ -356,6 +364,24 @@ CairoSurface vectorSurface(const PictureData& p, int width, int height) {
 
 }  // namespace
 
+const std::string& Renderer::State::shown(const std::string& text) {
+    if (!translate) return text;
+    if (auto it = translated.find(text); it != translated.end()) return it->second;
+    if (translated.size() > 4096) translated.clear();
+    return translated.emplace(text, translate(text)).first->second;
+}
+
+const Picture& Renderer::State::variant(const Picture& picture) {
+    const PictureData* p = picture.data();
+    if (pictureSuffix.empty() || !p) return picture;
+    auto it = variants.find(p);
+    if (it == variants.end()) {
+        std::string name = p->name + pictureSuffix;
+        it = variants.emplace(p, Picture::exists(name) ? Picture::named(name) : picture).first;
+    }
+    return it->second;
+}
+
 cairo_surface_t* Renderer::State::scaledPicture(const PictureData* p, bool greyed) {
     auto key = std::make_pair(p, greyed && !p->vector);
     if (auto it = pictures.find(key); it != pictures.end()) return it->second.surface.get();
@@ -396,13 +422,13 @@ void Renderer::State::trimPictures(const std::vector<Item>& items) {
     std::unordered_map<const PictureData*, bool> seen;
     for (const Item& item : items) {
         const PictureData* p = nullptr;
-        if (item.form) p = item.form->Picture.data();
+        if (item.form) p = variant(item.form->Picture).data();
         if (const Control* c = item.control) {
-            if (c->kind() == Kind::Image) p = static_cast<const Image*>(c)->Picture.data();
+            if (c->kind() == Kind::Image) p = variant(static_cast<const Image*>(c)->Picture).data();
             if (c->kind() == Kind::PictureBox)
-                p = static_cast<const PictureBox*>(c)->Picture.data();
+                p = variant(static_cast<const PictureBox*>(c)->Picture).data();
             if (c->kind() == Kind::CommandButton)
-                p = static_cast<const CommandButton*>(c)->Picture.data();
+                p = variant(static_cast<const CommandButton*>(c)->Picture).data();
         }
         if (p) seen[p] = true;
     }
@@ -420,7 +446,7 @@ void Renderer::State::trimPictures(const std::vector<Item>& items) {
 // pixel for pixel from its scaled form, at the target pixel nearest to that point.
 void Renderer::State::drawPicture(cairo_t* cr, const Picture& picture, double x, double y,
                                   bool greyed) {
-    const PictureData* p = picture.data();
+    const PictureData* p = variant(picture).data();
     if (!p) return;
     cairo_surface_t* s = scaledPicture(p, greyed);
     double dx = x, dy = y;
@@ -468,6 +494,19 @@ GObject<PangoLayout> Renderer::State::textLayout(cairo_t* cr, const Font& font,
 
 Renderer::~Renderer() = default;
 
+void Renderer::setTranslation(std::function<std::string(const std::string&)> text,
+                              std::string pictureSuffix) {
+    State& s = *state_;
+    s.translate = std::move(text);
+    s.pictureSuffix = std::move(pictureSuffix);
+    s.translated.clear();
+    s.variants.clear();
+    s.measured.clear();
+    s.texts.clear();
+    s.textBytes = 0;
+    full_ = true;
+}
+
 std::size_t Renderer::cachedBytes() const {
     return state_->pictureBytes + state_->textBytes;
 }
@@ -502,7 +541,8 @@ void Renderer::measure(const Font& font, const std::string& text, double& width,
         height = it->second.second;
         return;
     }
-    GObject<PangoLayout> layout = state_->textLayout(state_->measureCr.get(), font, text);
+    GObject<PangoLayout> layout =
+        state_->textLayout(state_->measureCr.get(), font, state_->shown(text));
     // The size of the text's advance, grown to hold its ink: italic letters lean out past
     // their advance and some capitals and accents rise above the line.
     PangoRectangle ink, logical;
@@ -531,7 +571,7 @@ BoxLayout Renderer::layoutBox(const MessageBox& box) {
     double natural, lineHeight;
     measure(kBoxFont, box.prompt, natural, lineHeight);
     int textWidth = static_cast<int>(std::clamp(natural / kTwipsPerPixel, 120.0, 420.0));
-    GObject<PangoLayout> layout = s.textLayout(s.measureCr.get(), kBoxFont, box.prompt);
+    GObject<PangoLayout> layout = s.textLayout(s.measureCr.get(), kBoxFont, s.shown(box.prompt));
     pango_layout_set_width(layout.get(), textWidth * PANGO_SCALE);
     pango_layout_set_wrap(layout.get(), PANGO_WRAP_WORD);
     PangoRectangle ink, logical;
@@ -831,7 +871,7 @@ const Renderer::State::TextImage& Renderer::State::textImage(const Font& font,
     cairo_t* cr = measureCr.get();
     cairo_save(cr);
     cairo_identity_matrix(cr);
-    PlacedText placed = placeText(cr, font, text, box);
+    PlacedText placed = placeText(cr, font, shown(text), box);
     cairo_restore(cr);
     // Room around the ink the layout reports, for what emboldening adds to it.
     int margin = 2 + static_cast<int>(std::ceil(font.Size * vp.scale / 6));
@@ -904,7 +944,57 @@ TextBox textBox(const Control& c, double w, double h) {
     return box;
 }
 
+// Where a control's caption goes: its box, and how far down the control (design pixels) the
+// box begins. A button's caption shares the face with its picture, which lies above it.
+TextBox captionBox(const Control& c, TextMeasure* measure, double& top) {
+    double w, h;
+    c.extent(measure, w, h);
+    TextBox box = textBox(c, w / kTwipsPerPixel, h / kTwipsPerPixel);
+    top = 0;
+    if (c.kind() == Kind::CommandButton) {
+        if (const PictureData* p = static_cast<const CommandButton&>(c).Picture.data()) {
+            top = 2 + p->heightTwips / kTwipsPerPixel;
+            box.h -= top;
+            box.pad = 1;
+        }
+    }
+    return box;
+}
+
+const std::string* caption(const Control& c) {
+    if (c.kind() == Kind::Label) return &static_cast<const Label&>(c).Caption;
+    if (c.kind() == Kind::CommandButton) return &static_cast<const CommandButton&>(c).Caption;
+    return nullptr;
+}
+
 }  // namespace
+
+std::optional<Renderer::TextFit> Renderer::textFit(const Application& app, const Control& c,
+                                                   double scale) {
+    const std::string* text = caption(c);
+    if (!text || text->empty()) return std::nullopt;
+    State& s = *state_;
+    const Application* wasApp = s.app;
+    Viewport wasViewport = s.vp;
+    s.app = &app;
+    s.vp.scale = scale;
+    double top;
+    TextBox box = captionBox(c, app.measure(), top);
+    cairo_t* cr = s.measureCr.get();
+    cairo_save(cr);
+    cairo_identity_matrix(cr);
+    PlacedText placed = s.placeText(cr, c.Font, s.shown(*text), box);
+    cairo_restore(cr);
+    s.app = wasApp;
+    s.vp = wasViewport;
+    int y = static_cast<int>(std::round(top * scale));
+    int pad = static_cast<int>(std::floor(box.pad * scale));
+    TextFit fit;
+    fit.box = {pad, y + pad, static_cast<int>(std::round(box.w * scale)) - 2 * pad,
+               static_cast<int>(std::round(box.h * scale)) - 2 * pad};
+    fit.ink = {placed.ink.x, y + placed.ink.y, placed.ink.width, placed.ink.height};
+    return fit;
+}
 
 void Renderer::State::drawButton(cairo_t* cr, const CommandButton& b) {
     double w = b.Width / kTwipsPerPixel, h = b.Height / kTwipsPerPixel;
@@ -921,17 +1011,13 @@ void Renderer::State::drawButton(cairo_t* cr, const CommandButton& b) {
     cairo_save(cr);
     clipPixels(cr, 2, 2, w - 4, h - 4);
     if (ph > 0) {
-        // A caption shares the face with its picture: the picture on top, the text below it.
         double top = b.Caption.empty() ? std::floor((h - ph) / 2) : 2;
         drawPicture(cr, b.Picture, std::floor((w - pw) / 2) + shift, top + shift, !b.Enabled);
-        if (!b.Caption.empty()) {
-            cairo_translate(cr, 0, top + ph);
-            h -= top + ph;
-        }
     }
     if (!b.Caption.empty()) {
-        TextBox box = textBox(b, w, h);
-        if (ph > 0) box.pad = 1;
+        double top;
+        TextBox box = captionBox(b, app->measure(), top);
+        cairo_translate(cr, 0, top);
         if (b.Enabled) {
             drawText(cr, b.Font, b.Caption, 0x000000, box, shift);
         } else {
@@ -963,7 +1049,9 @@ void Renderer::State::drawLabel(cairo_t* cr, const Label& l) {
         setColor(cr, l.BackColor);
         cairo_paint(cr);
     }
-    drawText(cr, l.Font, l.Caption, l.Enabled ? l.ForeColor : 0x808080, textBox(l, w, h));
+    double top;
+    drawText(cr, l.Font, l.Caption, l.Enabled ? l.ForeColor : 0x808080,
+             captionBox(l, app->measure(), top));
 }
 
 void Renderer::State::drawControl(cairo_t* cr, const Control& c) {

@@ -6,7 +6,9 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -58,6 +60,20 @@ class Renderer : public TextMeasure {
     std::vector<PixelRect> render(const Application& app, cairo_surface_t* target,
                                   const Viewport& viewport);
     void invalidate() { full_ = true; }
+
+    // Where a control's caption is drawn at a scale, in target pixels from the control's top
+    // left: the room the caption has (the control, less a button's bevel and the margin a
+    // label keeps clear of neighbours that overlap it), and the ink of its letters.
+    struct TextFit {
+        PixelRect box, ink;
+    };
+    std::optional<TextFit> textFit(const Application& app, const Control& control, double scale);
+
+    // Texts and pictures as the player sees them. The forms keep their own texts, which the
+    // program compares; a translation shows each through 'text', and each picture through its
+    // variant named with 'pictureSuffix' appended, where one is built in.
+    void setTranslation(std::function<std::string(const std::string&)> text,
+                        std::string pictureSuffix);
 
     // What the renderer keeps for the current scale (scaled pictures, drawn texts), in bytes;
     // all of it is dropped when the scale changes.
