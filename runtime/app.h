@@ -183,7 +183,10 @@ class Application {
     bool justAppeared() const;
 
     // The control (or form) that receives pointer events at the desktop point, if any form
-    // lies there. Disabled controls pass the pointer to their container.
+    // lies there: in the front-most shown form, the front-most shown control under the point
+    // that takes the pointer (windowed controls before graphical ones, each group in table
+    // order), looking into picture boxes and frames. A disabled control passes the pointer to
+    // its container; shapes and lines are passed over.
     Control* hitTest(double x, double y) const;
     // Where a control lies on the desktop, in twips, and whether it and every container up
     // to its form are shown.

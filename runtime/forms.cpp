@@ -90,7 +90,6 @@ void Form::Hide() {
 Timer& Form::place(Timer& timer, int interval, bool enabled) {
     timer.Interval = interval;
     app_.scheduler().add(timer);
-    timers_.push_back(&timer);
     timer.Enabled = enabled;
     return timer;
 }

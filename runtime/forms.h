@@ -100,7 +100,9 @@ class Control {
     virtual ~Control() = default;
 
     const std::string Name;
-    float Left = 0, Top = 0, Width = 0, Height = 0;  // relative to the container
+    // Twips, relative to the container. Single precision, as the game's own: the markers step
+    // by adding 5 twips in single precision, and the arrival test relies on the exact values.
+    float Left = 0, Top = 0, Width = 0, Height = 0;
     bool Visible = true;
     bool Enabled = true;
     ormal::Font Font;
@@ -172,7 +174,9 @@ class Label : public Control {
 class Image : public Control {
   public:
     explicit Image(std::string name) : Control(Kind::Image, std::move(name)) {}
-    ormal::Picture Picture;  // an image takes the size of its picture; without one it is invisible
+    // An image takes the size of its picture. Without one it keeps its own size, draws
+    // nothing and still takes the pointer: the planet areas of the star map are such images.
+    ormal::Picture Picture;
     void extent(TextMeasure* measure, double& width, double& height) const override;
 };
 
@@ -282,7 +286,6 @@ class Form : public Container {
 
   private:
     Application& app_;
-    std::vector<Timer*> timers_;
 };
 
 }  // namespace ormal

@@ -474,10 +474,8 @@ Renderer::Renderer() : state_(std::make_unique<State>()) {
 
 GObject<PangoLayout> Renderer::State::textLayout(cairo_t* cr, const Font& font,
                                                  const std::string& text, double scale) {
-    GObject<PangoContext> context(pango_font_map_create_context(fontMap.get()));
-    pango_cairo_context_set_font_options(context.get(), textOptions());
-    pango_cairo_update_context(cr, context.get());
-    GObject<PangoLayout> layout(pango_layout_new(context.get()));
+    pango_cairo_update_context(cr, pango.get());
+    GObject<PangoLayout> layout(pango_layout_new(pango.get()));
     PangoFontDescriptionHandle desc(pango_font_description_new());
     pango_font_description_set_family(desc.get(), Renderer::family(font.Name).c_str());
     pango_font_description_set_weight(desc.get(),
@@ -660,7 +658,6 @@ std::uint64_t looks(const Control& c, double w, double h, bool focused) {
 
 void Renderer::State::collect(const Application& application, Renderer& renderer,
                               std::vector<Item>& items) {
-    (void)renderer;
     const auto& z = application.zorder();
     // Nothing behind the front-most screen that covers the whole desktop can be seen.
     std::size_t start = z.size();
@@ -796,7 +793,8 @@ double into(double lo, double hi, double min, double max) {
 }
 
 void showLayout(cairo_t* cr, PangoLayout* layout, double x, double y) {
-    PangoLayoutIter* it = pango_layout_get_iter(layout);
+    Owned<PangoLayoutIter, pango_layout_iter_free> lines(pango_layout_get_iter(layout));
+    PangoLayoutIter* it = lines.get();
     do {
         PangoRectangle logical;
         pango_layout_iter_get_line_extents(it, nullptr, &logical);
@@ -806,7 +804,6 @@ void showLayout(cairo_t* cr, PangoLayout* layout, double x, double y) {
         cairo_move_to(cr, x + lx, y + base);
         pango_cairo_show_layout_line(cr, pango_layout_iter_get_line_readonly(it));
     } while (pango_layout_iter_next_line(it));
-    pango_layout_iter_free(it);
     cairo_new_path(cr);
 }
 
