@@ -1,7 +1,11 @@
 // picture.cpp: BMP decoding and the lookup of built-in pictures.
 #include "picture.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <cstdio>
+#include <cstdint>
 #include <cstring>
 #include <map>
 #include <mutex>
@@ -23,12 +27,12 @@ std::shared_ptr<PictureData> fallback(std::string_view name, int width, int heig
     data->name = std::string(name);
     width = width > 0 ? width : 32;
     height = height > 0 ? height : 32;
-    data->pixels.width = width;
-    data->pixels.height = height;
-    data->pixels.rgb.resize(static_cast<std::size_t>(width) * height);
+    data->standIn.width = width;
+    data->standIn.height = height;
+    data->standIn.rgb.resize(static_cast<std::size_t>(width) * height);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            data->pixels.rgb[static_cast<std::size_t>(y) * width + x] =
+            data->standIn.rgb[static_cast<std::size_t>(y) * width + x] =
                 ((x / 8 + y / 8) % 2) ? 0xFF00FFu : 0x000000u;
     data->widthTwips = width * 15.0;
     data->heightTwips = height * 15.0;
@@ -37,9 +41,18 @@ std::shared_ptr<PictureData> fallback(std::string_view name, int width, int heig
 
 }  // namespace
 
-bool decodeBmp(std::span<const unsigned char> b, Pixels& out, std::string& error) {
+namespace {
+
+struct BmpLayout {
+    std::uint32_t offset = 0;
+    int width = 0, height = 0;
+    bool bottomUp = true;
+    std::size_t stride = 0;
+};
+
+bool readBmp(std::span<const unsigned char> b, BmpLayout& bmp, std::string& error) {
     if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return error = "not a BMP file", false;
-    std::uint32_t offset = le32(&b[10]);
+    bmp.offset = le32(&b[10]);
     std::uint32_t header = le32(&b[14]);
     if (header < 40) return error = "unsupported BMP header", false;
     auto width = static_cast<std::int32_t>(le32(&b[18]));
@@ -50,22 +63,61 @@ bool decodeBmp(std::span<const unsigned char> b, Pixels& out, std::string& error
     if (compression != 0) return error = "compressed BMP", false;
     if (width <= 0 || height == 0 || width > 16384 || height > 16384 || height < -16384)
         return error = "bad BMP size", false;
-    bool bottomUp = height > 0;
-    int h = bottomUp ? height : -height;
-    std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
-    if (offset > b.size() || b.size() - offset < stride * h) return error = "truncated BMP", false;
-    out.width = width;
+    bmp.bottomUp = height > 0;
+    bmp.width = width;
+    bmp.height = bmp.bottomUp ? height : -height;
+    bmp.stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
+    if (bmp.offset > b.size() || b.size() - bmp.offset < bmp.stride * bmp.height)
+        return error = "truncated BMP", false;
+    return true;
+}
+
+// Tells the system the whole pages of the bytes are not needed for now: they are read again
+// from the executable if they ever are. Built-in bytes live in a read-only file mapping.
+void release(std::span<const unsigned char> bytes) {
+    static const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    auto from = reinterpret_cast<std::uintptr_t>(bytes.data());
+    auto to = from + bytes.size();
+    from = (from + page - 1) / page * page;
+    to = to / page * page;
+    if (to > from) madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED);
+}
+
+}  // namespace
+
+bool checkBmp(std::span<const unsigned char> b, int& width, int& height, std::string& error) {
+    BmpLayout bmp;
+    if (!readBmp(b, bmp, error)) return false;
+    width = bmp.width;
+    height = bmp.height;
+    return true;
+}
+
+bool decodeBmp(std::span<const unsigned char> b, Pixels& out, std::string& error) {
+    BmpLayout bmp;
+    if (!readBmp(b, bmp, error)) return false;
+    int w = bmp.width, h = bmp.height;
+    out.width = w;
     out.height = h;
-    out.rgb.resize(static_cast<std::size_t>(width) * h);
+    out.rgb.resize(static_cast<std::size_t>(w) * h);
     for (int y = 0; y < h; ++y) {
-        const unsigned char* row = &b[offset + stride * (bottomUp ? h - 1 - y : y)];
-        for (int x = 0; x < width; ++x) {
+        const unsigned char* row = &b[bmp.offset + bmp.stride * (bmp.bottomUp ? h - 1 - y : y)];
+        for (int x = 0; x < w; ++x) {
             const unsigned char* p = row + 3 * x;
-            out.rgb[static_cast<std::size_t>(y) * width + x] =
+            out.rgb[static_cast<std::size_t>(y) * w + x] =
                 (static_cast<std::uint32_t>(p[2]) << 16) | (p[1] << 8) | p[0];
         }
     }
     return true;
+}
+
+Pixels PictureData::pixels() const {
+    if (bytes.empty() || vector) return standIn;
+    Pixels out;
+    std::string error;
+    decodeBmp(bytes, out, error);  // checked when the picture was looked up
+    release(bytes);
+    return out;
 }
 
 bool Picture::exists(std::string_view name) {
@@ -93,9 +145,10 @@ Picture Picture::named(std::string_view name) {
             made = data;
         } else {
             std::string error;
-            if (decodeBmp(data->bytes, data->pixels, error)) {
-                data->widthTwips = data->pixels.width * 15.0;
-                data->heightTwips = data->pixels.height * 15.0;
+            int width = 0, height = 0;
+            if (checkBmp(data->bytes, width, height, error)) {
+                data->widthTwips = width * 15.0;
+                data->heightTwips = height * 15.0;
                 made = data;
             } else {
                 std::fprintf(stderr, "ormal: picture %s is damaged (%s); showing a stand-in\n",

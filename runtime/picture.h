@@ -31,14 +31,21 @@ struct Pixels {
 
 // Decodes an uncompressed 24-bit BMP. Returns false with a reason for anything else.
 bool decodeBmp(std::span<const unsigned char> bytes, Pixels& out, std::string& error);
+// Checks that the bytes are a BMP decodeBmp takes, and reads its size, without decoding it.
+bool checkBmp(std::span<const unsigned char> bytes, int& width, int& height, std::string& error);
 
 struct PictureData {
     std::string name;
     bool vector = false;
     double widthTwips = 0;  // the size the picture is drawn at, in twips
     double heightTwips = 0;
-    std::span<const unsigned char> bytes;  // SVG text for vector pictures
-    Pixels pixels;                         // bitmaps, decoded once
+    std::span<const unsigned char> bytes;  // the built-in file: a BMP, or SVG text
+    Pixels standIn;                         // a stand-in's own pixels, when there are no bytes
+
+    // A bitmap's pixels, decoded from its bytes on each call: the renderer keeps what it
+    // draws, so nothing holds a second copy of every picture, and once decoded the bytes
+    // are let go of until needed again.
+    Pixels pixels() const;
 };
 
 class Picture {

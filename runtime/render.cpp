@@ -392,13 +392,14 @@ cairo_surface_t* Renderer::State::scaledPicture(const PictureData* p, bool greye
     if (p->vector) {
         made = vectorSurface(*p, w, h);  // drawn at target resolution, sharp at any scale
     } else {
-        CairoSurface own = bitmapSurface(p->pixels, greyed);
-        if (w == p->pixels.width && h == p->pixels.height) {
+        Pixels pixels = p->pixels();
+        CairoSurface own = bitmapSurface(pixels, greyed);
+        if (w == pixels.width && h == pixels.height) {
             made = std::move(own);
         } else {
             made.reset(cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h));
             CairoContext cr(cairo_create(made.get()));
-            cairo_scale(cr.get(), double(w) / p->pixels.width, double(h) / p->pixels.height);
+            cairo_scale(cr.get(), double(w) / pixels.width, double(h) / pixels.height);
             cairo_set_source_surface(cr.get(), own.get(), 0, 0);
             // Edges padded, so the border pixels keep their colour instead of fading out.
             cairo_pattern_set_extend(cairo_get_source(cr.get()), CAIRO_EXTEND_PAD);
@@ -417,7 +418,7 @@ cairo_surface_t* Renderer::State::scaledPicture(const PictureData* p, bool greye
 // Once the cache grows large, keeps only the pictures of what is on screen now: an intro
 // page or a planet's surface seen once need not stay.
 void Renderer::State::trimPictures(const std::vector<Item>& items) {
-    constexpr std::size_t kBudget = 24u << 20;
+    constexpr std::size_t kBudget = 8u << 20;
     if (pictureBytes <= kBudget) return;
     std::unordered_map<const PictureData*, bool> seen;
     for (const Item& item : items) {

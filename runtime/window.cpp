@@ -401,8 +401,9 @@ bool Window::open(std::string& error) {
 
     // SDL wants alpha in the icon; the picture's pixels are opaque 0xRRGGBB.
     Picture icon = Picture::named(m.settings.icon);
-    const Pixels* p = icon.data() ? &icon.data()->pixels : nullptr;
-    if (p && p->width > 0 && p->height > 0) {
+    Pixels pixels = icon.data() ? icon.data()->pixels() : Pixels{};
+    const Pixels* p = &pixels;
+    if (p->width > 0 && p->height > 0) {
         std::vector<Uint32> argb(p->rgb.size());
         std::transform(p->rgb.begin(), p->rgb.end(), argb.begin(),
                        [](std::uint32_t c) { return 0xFF000000u | c; });

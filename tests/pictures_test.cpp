@@ -273,9 +273,9 @@ TEST_F(Pictures, EveryPictureOnTheScreensIsBuiltIn) {
             EXPECT_EQ(d->widthTwips, e->width) << d->name;
             EXPECT_EQ(d->heightTwips, e->height) << d->name;
         } else {
-            EXPECT_EQ(d->pixels.width, e->width) << d->name;
-            EXPECT_EQ(d->pixels.height, e->height) << d->name;
-            EXPECT_EQ(d->pixels.rgb.size(), static_cast<std::size_t>(e->width) * e->height);
+            EXPECT_EQ(d->pixels().width, e->width) << d->name;
+            EXPECT_EQ(d->pixels().height, e->height) << d->name;
+            EXPECT_EQ(d->pixels().rgb.size(), static_cast<std::size_t>(e->width) * e->height);
         }
     }
 }
@@ -285,7 +285,7 @@ TEST_F(Pictures, EveryPictureOnTheScreensIsBuiltIn) {
 TEST_F(Pictures, StarMapHasAPlanetInEveryPlanetArea) {
     Form2& map = app.form<Form2>();
     ASSERT_FALSE(map.Picture1.Picture.empty() || map.Picture1.Picture.data()->vector);
-    const Pixels& sky = map.Picture1.Picture.data()->pixels;
+    const Pixels sky = map.Picture1.Picture.data()->pixels();
     ASSERT_EQ(sky.width, 487);
     ASSERT_EQ(sky.height, 426);
 
@@ -357,7 +357,7 @@ TEST_F(Pictures, EverySurfaceHasItsBuildingsUnderTheHotspots) {
     for (const Surface& s : surfaces) {
         SCOPED_TRACE(s.planet);
         ASSERT_FALSE(s.box.Picture.empty() || s.box.Picture.data()->vector);
-        const Pixels& p = s.box.Picture.data()->pixels;
+        const Pixels p = s.box.Picture.data()->pixels();
         ASSERT_EQ(p.width, 512);
         ASSERT_EQ(p.height, 571);
         int inTrade = straightEdgePixels(p, trade), inFort = straightEdgePixels(p, fort);
@@ -400,7 +400,7 @@ TEST_F(Pictures, MapPiecesSitOnThePanelAndTheLastCarriesTheCross) {
     for (const Piece& piece : pieces) {
         SCOPED_TRACE(piece.place);
         ASSERT_FALSE(piece.image.Picture.empty() || piece.image.Picture.data()->vector);
-        const Pixels& p = piece.image.Picture.data()->pixels;
+        const Pixels p = piece.image.Picture.data()->pixels();
         int seam = 0, red = 0;
         for (int y = 0; y < p.height; ++y)
             for (int x = 0; x < p.width; ++x) {

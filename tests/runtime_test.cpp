@@ -334,5 +334,5 @@ TEST(PictureDecoding, DamagedBitmapsAreRefusedWithAReason) {
     // A picture that is not built in still gives something to draw.
     Picture missing = Picture::named("no/such/picture");
     ASSERT_FALSE(missing.empty());
-    EXPECT_EQ(missing.data()->pixels.width, 32);
+    EXPECT_EQ(missing.data()->pixels().width, 32);
 }
