@@ -9,7 +9,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 export PYTHONDONTWRITEBYTECODE=1
 
-mapfile -t generators < <(cd "$assets" && find . -name '*.py' -not -path '*/__pycache__/*' |
+mapfile -t generators < <(cd "$assets" && find . -name '*.py' -not -path '*/__pycache__/*' -not -path './tools/*' |
     sed 's|^\./||' | sort)
 [ ${#generators[@]} -gt 0 ] || { echo "no generators under $assets"; exit 1; }
 

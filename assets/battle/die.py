@@ -6,13 +6,8 @@ import os
 import sys
 
 
-def output_dir():
-    """Beside this file, or the directory given as the only argument."""
-    if len(sys.argv) > 2:
-        sys.exit("usage: %s [output-dir]" % sys.argv[0])
-    out = sys.argv[1] if len(sys.argv) == 2 else os.path.dirname(os.path.abspath(__file__))
-    os.makedirs(out, exist_ok=True)
-    return out
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "tools"))
+from generators import output_dir  # noqa: E402  (shared by the generators)
 
 W, H = 63, 58
 # die face: x0, y0, size; set low in the picture so that it sits in the middle of the
@@ -81,7 +76,7 @@ def die(n):
     return ''.join(out)
 
 
-dest = output_dir()
+dest = output_dir(__file__)
 for n in range(1, 7):
     with open(os.path.join(dest, f'die{n}.svg'), 'w', encoding='utf-8', newline='\n') as f:
         f.write(die(n))

@@ -11,13 +11,8 @@ import random
 import sys
 
 
-def output_dir():
-    """Beside this file, or the directory given as the only argument."""
-    if len(sys.argv) > 2:
-        sys.exit("usage: %s [output-dir]" % sys.argv[0])
-    out = sys.argv[1] if len(sys.argv) == 2 else os.path.dirname(os.path.abspath(__file__))
-    os.makedirs(out, exist_ok=True)
-    return out
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "tools"))
+from generators import output_dir  # noqa: E402  (shared by the generators)
 
 W, H = 615, 461
 
@@ -135,7 +130,7 @@ def cloud_layers(specs, w=W, h=H):
 
 
 def write(name, parts):
-    path = os.path.join(output_dir(), name)
+    path = os.path.join(output_dir(__file__), name)
     with open(path, "w", encoding="utf-8", newline="\n") as fh:
         fh.write("\n".join(parts) + "\n")
 

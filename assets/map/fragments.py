@@ -12,13 +12,8 @@ import random
 import sys
 
 
-def output_dir():
-    """Beside this file, or the directory given as the only argument."""
-    if len(sys.argv) > 2:
-        sys.exit("usage: %s [output-dir]" % sys.argv[0])
-    out = sys.argv[1] if len(sys.argv) == 2 else os.path.dirname(os.path.abspath(__file__))
-    os.makedirs(out, exist_ok=True)
-    return out
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "tools"))
+from generators import output_dir  # noqa: E402  (shared by the generators)
 
 PANEL = '#804000'
 INK = '#4a2a10'
@@ -365,7 +360,7 @@ def piece_svg(piece, drawing, coast):
 
 
 def main():
-    here = output_dir()
+    here = output_dir(__file__)
     drawing, coast = the_map()
     for piece in PIECES:
         with open(os.path.join(here, f'fragment_{piece[0]}.svg'), 'w', encoding='utf-8', newline='\n') as out:

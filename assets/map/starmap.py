@@ -9,13 +9,8 @@ import random
 import sys
 
 
-def output_dir():
-    """Beside this file, or the directory given as the only argument."""
-    if len(sys.argv) > 2:
-        sys.exit("usage: %s [output-dir]" % sys.argv[0])
-    out = sys.argv[1] if len(sys.argv) == 2 else os.path.dirname(os.path.abspath(__file__))
-    os.makedirs(out, exist_ok=True)
-    return out
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "tools"))
+from generators import output_dir  # noqa: E402  (shared by the generators)
 
 W, H = 487, 426
 rnd = random.Random(1957)
@@ -217,5 +212,5 @@ for n in AREAS:
 
 svg = ('<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d">\n'
        '<defs>\n%s\n</defs>\n%s\n</svg>\n' % (W, H, W, H, "\n".join(defs), "\n".join(out)))
-with open(os.path.join(output_dir(), "starmap.svg"), "w", encoding="utf-8", newline="\n") as fh:
+with open(os.path.join(output_dir(__file__), "starmap.svg"), "w", encoding="utf-8", newline="\n") as fh:
     fh.write(svg)

@@ -6,13 +6,8 @@ import random
 import sys
 
 
-def output_dir():
-    """Beside this file, or the directory given as the only argument."""
-    if len(sys.argv) > 2:
-        sys.exit("usage: %s [output-dir]" % sys.argv[0])
-    out = sys.argv[1] if len(sys.argv) == 2 else os.path.dirname(os.path.abspath(__file__))
-    os.makedirs(out, exist_ok=True)
-    return out
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "tools"))
+from generators import output_dir  # noqa: E402  (shared by the generators)
 
 W, H = 581.07, 22.4
 MID = H / 2
@@ -113,5 +108,5 @@ for fx, fy, kind in flowers:
     out.append(f'  <circle cx="{bx:.2f}" cy="{stem_y(bx) - 2.5:.2f}" r="0.9" fill="#f6c0d0" stroke="#7a1434" stroke-width="0.3"/>\n')
 
 out.append('</svg>\n')
-with open(os.path.join(output_dir(), 'leaves.svg'), 'w', encoding='utf-8', newline='\n') as f:
+with open(os.path.join(output_dir(__file__), 'leaves.svg'), 'w', encoding='utf-8', newline='\n') as f:
     f.write(''.join(out))

@@ -11,13 +11,8 @@ import os
 import sys
 
 
-def output_dir():
-    """Beside this file, or the directory given as the only argument."""
-    if len(sys.argv) > 2:
-        sys.exit("usage: %s [output-dir]" % sys.argv[0])
-    out = sys.argv[1] if len(sys.argv) == 2 else os.path.dirname(os.path.abspath(__file__))
-    os.makedirs(out, exist_ok=True)
-    return out
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "tools"))
+from generators import output_dir  # noqa: E402  (shared by the generators)
 
 W, H = 187, 111.27  # the picture's natural size, in pixels
 FLOOR = 101.5
@@ -377,7 +372,7 @@ def main():
     svg += cuts()
     svg.append(mesh())
     svg.append('</svg>')
-    here = output_dir()
+    here = output_dir(__file__)
     with open(os.path.join(here, 'preview_fortress.svg'), 'w', encoding='utf-8', newline='\n') as out:
         out.write('\n'.join(svg) + '\n')
 

@@ -15,13 +15,8 @@ import random
 import sys
 
 
-def output_dir():
-    """Beside this file, or the directory given as the only argument."""
-    if len(sys.argv) > 2:
-        sys.exit("usage: %s [output-dir]" % sys.argv[0])
-    out = sys.argv[1] if len(sys.argv) == 2 else os.path.dirname(os.path.abspath(__file__))
-    os.makedirs(out, exist_ok=True)
-    return out
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "tools"))
+from generators import output_dir  # noqa: E402  (shared by the generators)
 
 W, H = 512, 571
 # Where the planet screen puts its hotspots: the trade centre and the fortress.
@@ -208,7 +203,7 @@ class Doc:
             self.defs.append(s)
 
     def write(self, name, title):
-        path = os.path.join(output_dir(), name)
+        path = os.path.join(output_dir(__file__), name)
         with open(path, 'w', encoding='utf-8', newline='\n') as out:
             out.write('<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" '
                       'width="%d" height="%d" viewBox="0 0 %d %d">\n' % (W, H, W, H))

@@ -11,13 +11,8 @@ import random
 import sys
 
 
-def output_dir():
-    """Beside this file, or the directory given as the only argument."""
-    if len(sys.argv) > 2:
-        sys.exit("usage: %s [output-dir]" % sys.argv[0])
-    out = sys.argv[1] if len(sys.argv) == 2 else os.path.dirname(os.path.abspath(__file__))
-    os.makedirs(out, exist_ok=True)
-    return out
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), os.pardir, "tools"))
+from generators import output_dir  # noqa: E402  (shared by the generators)
 
 W, H = 190, 151.4
 OUTLINE = '#2a1006'
@@ -470,7 +465,7 @@ def main():
     body += grass(rng)
     svg = (f'<svg xmlns="http://www.w3.org/2000/svg" width="{W}" height="{H}" viewBox="0 0 {W} {H}">\n'
            f'{defs()}\n<g mask="url(#vign)">\n' + '\n'.join(body) + '\n</g>\n</svg>\n')
-    here = output_dir()
+    here = output_dir(__file__)
     with open(os.path.join(here, 'barn.svg'), 'w', encoding='utf-8', newline='\n') as out:
         out.write(svg)
 
