@@ -24,6 +24,7 @@
 #include "fixture.h"
 #include "intro/form1.h"
 #include "map/form2.h"
+#include "picture.h"
 #include "planet/form3.h"
 #include "trade/form6.h"
 
@@ -455,6 +456,29 @@ TEST_F(EnglishTour, EveryTextTheGameShowsHasItsEnglishDrawnWhole) {
         bool shown = false;
         for (const std::string& text : seen.texts) shown = shown || text.starts_with(pattern);
         EXPECT_TRUE(shown) << "never shown: \"" << e.id << "\"";
+    }
+}
+
+// Every picture with words in it has an English variant of the same size: the story pages
+// with a subtitle and the fire button's plate.
+TEST(English, PicturesWithWordsHaveEnglishVariants) {
+    for (const char* name : {"intro/page1", "intro/page2", "intro/page3", "intro/page4",
+                             "intro/page5", "intro/page9", "map/fire"})
+        EXPECT_TRUE(ormal::Picture::exists(name + std::string(english::kPictureSuffix))) << name;
+    std::string suffix = english::kPictureSuffix;
+    for (const ormal::EmbeddedPicture& e : ormal::embeddedPictures()) {
+        std::string name = e.name;
+        if (!name.ends_with(suffix)) continue;
+        std::string base = name.substr(0, name.size() - suffix.size());
+        bool found = false;
+        for (const ormal::EmbeddedPicture& b : ormal::embeddedPictures()) {
+            if (b.name != base) continue;
+            found = true;
+            EXPECT_EQ(b.vector, e.vector) << name;
+            EXPECT_EQ(b.width, e.width) << name;
+            EXPECT_EQ(b.height, e.height) << name;
+        }
+        EXPECT_TRUE(found) << name << " has no picture it stands for";
     }
 }
 
