@@ -3,7 +3,7 @@
 
 # Building and playing.
 ORMAL_PLAY_PACKAGES="cmake g++ make pkg-config libsdl2-dev libx11-dev libcairo2-dev
-  libpango1.0-dev librsvg2-dev fonts-urw-base35 fonts-liberation2 fonts-dejavu-core"
+  libpango1.0-dev librsvg2-dev gettext fonts-urw-base35 fonts-liberation2 fonts-dejavu-core"
 # Making the Debian package: dpkg-shlibdeps.
 ORMAL_PACKAGE_PACKAGES="dpkg-dev"
 # The tests: GoogleTest; the real-window tests' X server, window manager, pointer and

@@ -28,6 +28,13 @@ bool showHelp(CommandLine& line, std::string_view) {
     return true;
 }
 
+// The languages by the names --lang and ORMAL_LANG take.
+std::optional<Language> languageNamed(std::string_view name) {
+    if (name == "ru") return Language::Russian;
+    if (name == "en") return Language::English;
+    return std::nullopt;
+}
+
 bool showVersion(CommandLine& line, std::string_view) {
     line.run = false;
     line.out = std::string(kProgram) + " " + ORMAL_VERSION + "\n";
@@ -41,6 +48,11 @@ const Option kOptions[] = {
      [](CommandLine& line, std::string_view) {
          line.options.fullscreen = true;
          return true;
+     }},
+    {"--lang", nullptr, "en|ru", "the language: en (English) or ru (Russian, the default)",
+     [](CommandLine& line, std::string_view value) {
+         line.options.language = languageNamed(value);
+         return line.options.language.has_value();
      }},
 };
 
@@ -66,6 +78,10 @@ std::string label(const Option& o) {
     return s;
 }
 
+constexpr const char* kEnvironment =
+    "Environment:\n"
+    "  ORMAL_LANG=en|ru  the language when --lang is not given\n";
+
 constexpr const char* kUsage = "Usage: ormal [OPTION]...\n";
 
 std::string optionsText() {
@@ -81,9 +97,9 @@ std::string optionsText() {
 
 std::string helpText() {
     return std::string(kUsage) +
-           "Planet Ormal, a space-trading game in Russian: trade, storm fortresses\n"
-           "and collect the four pieces of the map.\n\n" +
-           optionsText() + "\n" + kKeys;
+           "Planet Ormal, a space-trading game in Russian, playable in English too:\n"
+           "trade, storm fortresses and collect the four pieces of the map.\n\n" +
+           optionsText() + "\n" + kEnvironment + "\n" + kKeys;
 }
 
 CommandLine fail(const std::string& message) {
@@ -125,6 +141,16 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
                         option->value + ")");
     }
     return line;
+}
+
+std::optional<Language> chooseLanguage(const Options& options, const char* variable,
+                                       std::string& error) {
+    if (options.language) return options.language;
+    if (!variable || !*variable) return Language::Russian;
+    std::optional<Language> language = languageNamed(variable);
+    if (!language)
+        error = std::string(kProgram) + ": ORMAL_LANG does not take '" + variable + "' (en|ru)";
+    return language;
 }
 
 }  // namespace game

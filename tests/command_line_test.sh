@@ -40,6 +40,15 @@ expect 0 '^Usage: ormal \[OPTION\]\.\.\.\n(.*\n)*Keys:\n' '' --help
 expect 0 "^ormal \Q$version\E\n\z" '' --version
 expect 2 '' "^ormal: unknown option '--bogus'\nUsage: ormal " --bogus
 expect 2 '' "^ormal: unexpected argument 'game.sav'\nUsage: ormal " game.sav
+# The language: a value neither --lang nor ORMAL_LANG takes is a mistake, said in one line;
+# the option wins over the variable, so a good option goes on to look for a display.
+expect 2 '' "^ormal: option '--lang' does not take 'xx' \\(en\\|ru\\)\nUsage: ormal " --lang xx
+with="ORMAL_LANG=xx"
+expect 2 '' "^ormal: ORMAL_LANG does not take 'xx' \\(en\\|ru\\)\n\\z"
+expect 1 '' '^ormal: no display: ' --lang en
+with="ORMAL_LANG=en"
+expect 1 '' '^ormal: no display: '
+with=""
 # Without a display the game cannot start: one line, and no wait for a display to appear.
 start=$(date +%s%N)
 expect 1 '' '^ormal: no display: neither DISPLAY nor WAYLAND_DISPLAY is set; [^\n]*\n\z' --fullscreen

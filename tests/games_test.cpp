@@ -1,6 +1,9 @@
 // games_test.cpp: whole games from the intro to their end, played only through the controls a
 // player can see and use, in virtual time: a victory, a death by starvation and a surrender.
 #include <cstdint>
+#include <functional>
+#include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -10,6 +13,7 @@
 #include "battle/form8.h"
 #include "dialogs/form4.h"
 #include "dialogs/form5.h"
+#include "english.h"
 #include "fixture.h"
 #include "intro/form1.h"
 #include "map/form2.h"
@@ -81,10 +85,12 @@ struct Games : GameFixture {
     // Played by keys only: Tab to a button and Enter or Space on it, the arrow keys to steer.
     bool byKeys = false;
     int keyPresses = 0;
+    std::function<void()> afterPress;  // e.g. drawing the screens after every step
 
     void press(CommandButton& b) {
         if (!byKeys) {
             require(host.click(b), b.form().Name + "." + b.Name + " took no click");
+            if (afterPress) afterPress();
             return;
         }
         for (int tabs = 0; app.focused() != &b; ++tabs) {
@@ -93,6 +99,7 @@ struct Games : GameFixture {
         }
         require(app.key(++keyPresses % 2 ? ormal::Key::Enter : ormal::Key::Space),
                 b.form().Name + "." + b.Name + " took no key");
+        if (afterPress) afterPress();
     }
     // Sets the ship's heading as the pad's arrow would: by the arrow keys, two held together
     // for a diagonal.
@@ -389,6 +396,29 @@ TEST_F(Games, VictoryByKeysOnly) {
     host.onBox = [&](const ormal::MessageBox&) { app.boxKey(ormal::Key::Enter); };
     victory();
     EXPECT_EQ(host.pointerEvents, 0u);
+}
+
+// The same game shown in English: the screens keep their Russian texts, so every counter and
+// the outcome are the same. Every step is drawn, and every text drawn has its English.
+TEST_F(Games, VictoryInEnglish) {
+    std::set<std::string> drawn, missing;
+    renderer.setTranslation(
+        [&](const std::string& text) {
+            drawn.insert(text);
+            std::optional<std::string> english = game::english::translation(text);
+            if (!english) missing.insert(text);
+            return english.value_or(text);
+        },
+        game::english::kPictureSuffix);
+    testing_support::Snapshot screen(app, renderer);
+    afterPress = [&] { screen.update(); };
+    host.onBox = [&](const ormal::MessageBox&) { screen.update(); };
+    victory();
+    for (const std::string& text : missing) ADD_FAILURE() << "drawn in Russian: " << text;
+    // Both boxes were drawn, through the translation.
+    EXPECT_TRUE(drawn.count(kFortressFragment));
+    EXPECT_TRUE(drawn.count(kVictory));
+    screen.save("victory-in-english");
 }
 
 TEST_F(Games, Starvation) {

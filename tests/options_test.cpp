@@ -2,6 +2,8 @@
 // which end the program at once, with what status and on which stream.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "options.h"
 
 using game::CommandLine;
@@ -84,4 +86,62 @@ TEST(CommandLine, HelpListsEveryOptionAndTheKeys) {
         EXPECT_NE(help.find("\n  " + std::string(key)), std::string::npos) << key;
     // The keys are for --help; a mistake shows only the usage.
     EXPECT_EQ(usage.find("Keys:"), std::string::npos);
+}
+
+// The language: Russian whatever the locale, unless --lang or ORMAL_LANG asks for English;
+// the option wins over the variable, and a value neither takes is a mistake.
+TEST(CommandLine, Language) {
+    using game::Language;
+    struct Case {
+        std::vector<std::string> args;
+        const char* variable;  // ORMAL_LANG, or null when not set
+        std::optional<Language> language;
+        const char* error = "";  // the first line of standard error
+    };
+    const Case cases[] = {
+        {{}, nullptr, Language::Russian},
+        {{}, "", Language::Russian},
+        {{"--lang", "ru"}, nullptr, Language::Russian},
+        {{"--lang", "en"}, nullptr, Language::English},
+        {{"--lang=en"}, nullptr, Language::English},
+        {{"--lang=en", "--lang", "ru"}, nullptr, Language::Russian},
+        {{"--fullscreen", "--lang", "en"}, nullptr, Language::English},
+        {{}, "en", Language::English},
+        {{}, "ru", Language::Russian},
+        {{"--lang", "ru"}, "en", Language::Russian},
+        {{"--lang", "en"}, "ru", Language::English},
+        {{"--lang", "en"}, "xx", Language::English},  // the variable is not read
+        {{}, "xx", std::nullopt, "ormal: ORMAL_LANG does not take 'xx' (en|ru)"},
+        {{}, "EN", std::nullopt, "ormal: ORMAL_LANG does not take 'EN' (en|ru)"},
+        {{}, "en_GB.UTF-8", std::nullopt, "ormal: ORMAL_LANG does not take 'en_GB.UTF-8' (en|ru)"},
+        {{"--lang", "xx"},
+         nullptr,
+         std::nullopt,
+         "ormal: option '--lang' does not take 'xx' (en|ru)"},
+        {{"--lang="}, nullptr, std::nullopt, "ormal: option '--lang' does not take '' (en|ru)"},
+        {{"--lang", "english"},
+         "en",
+         std::nullopt,
+         "ormal: option '--lang' does not take 'english' (en|ru)"},
+        {{"--lang"}, nullptr, std::nullopt, "ormal: option '--lang' needs a value (en|ru)"},
+    };
+    for (const Case& c : cases) {
+        std::string shown;
+        for (const std::string& a : c.args) shown += "[" + a + "]";
+        SCOPED_TRACE(shown + " ORMAL_LANG=" + (c.variable ? c.variable : "(unset)"));
+        CommandLine line = parseCommandLine(c.args);
+        std::string error;
+        std::optional<Language> language;
+        if (line.run) language = game::chooseLanguage(line.options, c.variable, error);
+        EXPECT_EQ(language, c.language);
+        std::string said = line.run ? error : line.err.substr(0, line.err.find('\n'));
+        EXPECT_EQ(said, c.error);
+        // A mistake on the command line is answered as any other: status 2 and the usage.
+        if (!line.run) {
+            EXPECT_EQ(line.status, 2);
+            EXPECT_NE(line.err.find("\nUsage: ormal [OPTION]...\n"), std::string::npos);
+        }
+    }
+    EXPECT_NE(parseCommandLine({"--help"}).out.find("\n      --lang=en|ru  "), std::string::npos);
+    EXPECT_NE(parseCommandLine({"--help"}).out.find("\n  ORMAL_LANG=en|ru  "), std::string::npos);
 }

@@ -43,13 +43,13 @@ start_xvfb() {
     return 1
 }
 
-# The visible window of a process titled "Планета Ормаль". Found by process, not by
-# "search --name": SDL writes the title into WM_NAME as UTF-8 labelled Latin-1, and that is
-# all xdotool's name search reads; getwindowname reads the correct _NET_WM_NAME.
+# The visible window of a process titled "Планета Ормаль" (or $GAME_TITLE). Found by process,
+# not by "search --name": SDL writes the title into WM_NAME as UTF-8 labelled Latin-1, and
+# that is all xdotool's name search reads; getwindowname reads the correct _NET_WM_NAME.
 game_window() {
     local w
     for w in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
-        if [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "Планета Ормаль" ]; then
+        if [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "${GAME_TITLE:-Планета Ормаль}" ]; then
             echo "$w"
             return 0
         fi
