@@ -12,6 +12,7 @@
 #include "fixture.h"
 #include "map/form2.h"
 #include "planet/form3.h"
+#include "star_map.h"
 
 using game::Form2;
 using game::Form3;
@@ -20,15 +21,6 @@ using game::Form8;
 using testing_support::GameFixture;
 
 namespace {
-
-// A point inside each fortress planet's arrival rectangle on the star map.
-struct Spot {
-    const char* planet;
-    float left, top;
-};
-const Spot kSpots[] = {{"Пасим", 2520, 4200},  {"Карот", 1560, 3360},    {"Пардонолия", 360, 1080},
-                       {"Дорав", 5520, 3720},  {"Шекарама", 3240, 2760}, {"Филий", 3480, 1080},
-                       {"Миранда", 5880, 1440}};
 
 // Scripted draws: the enemy crew's base + extra, a die showing pips, a ransom of r.
 double enemy(int extra) {
@@ -51,10 +43,6 @@ struct Battle : GameFixture {
     Form2& map = form<Form2>();
 
     Battle() { map.Show(); }
-    void TearDown() override {
-        for (const std::string& e : host.errors) ADD_FAILURE() << e;
-    }
-
     Form3& planet() { return form<Form3>(); }
     Form7& fort() { return form<Form7>(); }
     Form8& window() { return form<Form8>(); }
@@ -62,11 +50,9 @@ struct Battle : GameFixture {
     // Stops the ship on the planet and docks, with the map's crew set first if given.
     void dock(const std::string& name, const char* crew = nullptr) {
         if (crew) map.Label10.Caption = crew;
-        for (const Spot& s : kSpots) {
-            if (name != s.planet) continue;
-            map.Shape1.Left = s.left;
-            map.Shape1.Top = s.top;
-        }
+        // The top left corner of its arrival rectangle.
+        map.Shape1.Left = testing_support::arrival(name).leftFrom;
+        map.Shape1.Top = testing_support::arrival(name).topFrom;
         EXPECT_TRUE(host.click(map.Command5));
         EXPECT_TRUE(host.click(map.Command10));
         EXPECT_EQ(planet().Label10.Caption, name);

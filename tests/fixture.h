@@ -25,6 +25,10 @@ struct GameFixture : ::testing::Test {
         app.setMeasure(&renderer);
         game::install(app);
     }
+    // A handler that failed is a fault whatever the test looked at.
+    void TearDown() override {
+        for (const std::string& e : host.errors) ADD_FAILURE() << "handler failed: " << e;
+    }
 
     template <class F>
     F& form() {

@@ -18,28 +18,18 @@
 #include "intro/form1.h"
 #include "map/form2.h"
 #include "planet/form3.h"
+#include "star_map.h"
 #include "trade/form6.h"
 
 using ormal::CommandButton;
 using ormal::Label;
 using ormal::Num;
 using ormal::Str;
+using testing_support::Arrival;
+using testing_support::arrival;
 using testing_support::GameFixture;
 
 namespace {
-
-// Where the stop button recognises a planet: the ship marker's top left, ends included.
-struct Place {
-    const char* planet;
-    float leftFrom, leftTo, topFrom, topTo;
-};
-const Place kPasim{"Пасим", 2520, 2640, 4200, 4320};
-const Place kKarot{"Карот", 1560, 1920, 3360, 3600};
-const Place kPardonolia{"Пардонолия", 360, 1200, 1080, 1800};
-const Place kZemlya{"Земля", 960, 3720, 4920, 5520};
-const Place kShekarama{"Шекарама", 3240, 3480, 2760, 3120};
-const Place kFiliy{"Филий", 3480, 3720, 1080, 1440};
-const Place kMiranda{"Миранда", 5880, 6240, 1440, 1800};
 
 const char* kWarning = "У вас истек основной запас еды";
 const char* kDefeat = "У вас кончилась еда и вы проиграли!";
@@ -71,10 +61,6 @@ struct Games : GameFixture {
     std::int64_t spaceSince = 0;
     double spaceFood = 0;
 
-    void TearDown() override {
-        for (const std::string& e : host.errors) ADD_FAILURE() << "handler failed: " << e;
-    }
-
     std::vector<std::string> prompts() const {
         std::vector<std::string> p;
         for (const auto& b : host.boxes) p.push_back(b.prompt);
@@ -104,7 +90,7 @@ struct Games : GameFixture {
     // Sets the ship's heading as the pad's arrow would: by the arrow keys, two held together
     // for a diagonal.
     void steer(int dx, int dy) {
-        CommandButton& pad = arrow(dx, dy);
+        CommandButton& pad = testing_support::arrow(map(), dx, dy).button;
         if (!byKeys) return press(pad);
         std::vector<ormal::Key> keys;
         if (dy) keys.push_back(dy < 0 ? ormal::Key::Up : ormal::Key::Down);
@@ -153,33 +139,19 @@ struct Games : GameFixture {
                 map().Image17.Visible};
     }
 
-    // The arrow for a heading; dx and dy are -1, 0 or 1, y downwards.
-    CommandButton& arrow(int dx, int dy) {
-        game::Form2& m = map();
-        if (dx == 0) return dy < 0 ? m.Command1 : m.Command3;
-        if (dy == 0) return dx < 0 ? m.Command2 : m.Command4;
-        if (dx > 0) return dy < 0 ? m.Command6 : m.Command7;
-        return dy < 0 ? m.Command9 : m.Command8;
-    }
-    static int towards(float v, float from, float to) { return v < from ? 1 : v > to ? -1 : 0; }
-
     // Steers into the planet's arrival rectangle (diagonally until one axis is in range, then
     // straight on), stops, and checks that the dock button lit up for that planet.
-    void flyTo(const Place& p) {
-        SCOPED_TRACE(std::string("flying to ") + p.planet);
-        require(!app.ended(), std::string("the game ended before the flight to ") + p.planet);
-        auto heading = [&] {
-            return std::pair{towards(map().Shape1.Left, p.leftFrom, p.leftTo),
-                             towards(map().Shape1.Top, p.topFrom, p.topTo)};
-        };
+    void flyTo(const char* name) {
+        SCOPED_TRACE(std::string("flying to ") + name);
+        require(!app.ended(), std::string("the game ended before the flight to ") + name);
+        const Arrival& p = arrival(name);
+        auto heading = [&] { return testing_support::headingTo(map(), p); };
         for (auto h = heading(); h != std::pair{0, 0}; h = heading()) {
             steer(h.first, h.second);
             require(host.advanceUntil([&] { return heading() != h; }, 60000), "flight cut short");
         }
         press(map().Command5);
-        game::Form2& m = map();
-        for (ormal::Timer* t : {&m.Timer1, &m.Timer2, &m.Timer3, &m.Timer4, &m.Timer5, &m.Timer6,
-                                &m.Timer7, &m.Timer8})
+        for (ormal::Timer* t : testing_support::movementTimers(map()))
             EXPECT_FALSE(t->Enabled) << t->Name;
         EXPECT_TRUE(map().Command10.Enabled) << "the dock button is not lit at " << p.planet;
         EXPECT_FALSE(map().Command1.Enabled);  // the pad is locked until the ship leaves
@@ -322,7 +294,7 @@ void Games::victory() {
 
     // "Пардонолия" pays well for goods and food and hires cheap: the money for the fragments,
     // and a crew that can take its fortress.
-    flyTo(kPardonolia);
+    flyTo("Пардонолия");
     dock();
     expectMap("14", "960", "60", "20", "20");  // 10.5 s of flight: two rations
     enterTrade();
@@ -349,7 +321,7 @@ void Games::victory() {
     expectMap("14", "260", "0", "20810", "20");
     EXPECT_EQ(prompts().size(), 1u);  // no victory yet
 
-    flyTo(kFiliy);
+    flyTo("Филий");
     dock();
     expectMap("14", "240", "0", "20810", "20");
     enterTrade();
@@ -361,7 +333,7 @@ void Games::victory() {
     leave();
     EXPECT_EQ(map().Label6.Caption, "440");
 
-    flyTo(kMiranda);
+    flyTo("Миранда");
     dock();
     enterTrade();
     paid += buyFragment(6000);
@@ -370,7 +342,7 @@ void Games::victory() {
     leave();
     EXPECT_EQ(map().Label8.Caption, Str(20810 - paid - 600));
 
-    flyTo(kPasim);
+    flyTo("Пасим");
     dock();
     EXPECT_EQ(map().Label6.Caption, "380");
     enterTrade();
@@ -434,8 +406,8 @@ TEST_F(Games, Starvation) {
     startGame();
 
     // A round of planets, docking at each: the clock stands still on every planet.
-    for (const Place* p : {&kZemlya, &kPasim, &kShekarama, &kKarot, &kZemlya}) {
-        flyTo(*p);
+    for (const char* p : {"Земля", "Пасим", "Шекарама", "Карот", "Земля"}) {
+        flyTo(p);
         dock();
         stayDocked(60000);
         leave();

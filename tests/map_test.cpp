@@ -4,6 +4,7 @@
 
 #include "fixture.h"
 #include "map/form2.h"
+#include "star_map.h"
 
 using game::Form2;
 using testing_support::GameFixture;
@@ -13,11 +14,6 @@ namespace {
 struct MapScreen : GameFixture {
     Form2& map = form<Form2>();
     MapScreen() { app.form<game::Form2>().Show(); }
-    ormal::Timer* movement(int i) {
-        ormal::Timer* t[] = {&map.Timer1, &map.Timer2, &map.Timer3, &map.Timer4,
-                             &map.Timer5, &map.Timer6, &map.Timer7, &map.Timer8};
-        return t[i];
-    }
 };
 
 }  // namespace
@@ -39,7 +35,7 @@ TEST_F(MapScreen, StartState) {
     EXPECT_FALSE(map.Command10.Enabled);
     EXPECT_EQ(map.Shape1.Left, 3480);
     EXPECT_EQ(map.Shape1.Top, 5160);
-    for (int i = 0; i < 8; ++i) EXPECT_FALSE(movement(i)->Enabled);
+    for (ormal::Timer* t : testing_support::movementTimers(map)) EXPECT_FALSE(t->Enabled);
     EXPECT_TRUE(map.Timer17.Enabled);
     EXPECT_TRUE(map.Timer18.Enabled);
     EXPECT_FALSE(map.Timer19.Enabled);
@@ -48,26 +44,20 @@ TEST_F(MapScreen, StartState) {
 }
 
 TEST_F(MapScreen, ThePad) {
-    struct Row {
-        ormal::CommandButton& button;
-        int timer;
-        float dLeft, dTop;
-    };
-    Row pad[] = {{map.Command1, 0, 0, -5}, {map.Command2, 1, -5, 0}, {map.Command3, 2, 0, 5},
-                 {map.Command4, 3, 5, 0},  {map.Command6, 4, 5, -5}, {map.Command7, 5, 5, 5},
-                 {map.Command8, 6, -5, 5}, {map.Command9, 7, -5, -5}};
-    for (Row& row : pad) {
-        SCOPED_TRACE(row.button.Name);
+    auto arrows = testing_support::pad(map);
+    for (const testing_support::PadArrow& a : arrows) {
+        SCOPED_TRACE(a.button.Name);
         // Switching straight from whatever ran before, without a stop.
-        ASSERT_TRUE(host.click(row.button));
-        for (int i = 0; i < 8; ++i) EXPECT_EQ(bool(movement(i)->Enabled), i == row.timer);
+        ASSERT_TRUE(host.click(a.button));
+        for (const testing_support::PadArrow& other : arrows)
+            EXPECT_EQ(bool(other.timer.Enabled), &other.timer == &a.timer) << other.timer.Name;
         float left = map.Shape1.Left, top = map.Shape1.Top;
         host.advance(15.625);  // one tick
-        EXPECT_EQ(map.Shape1.Left, left + row.dLeft);
-        EXPECT_EQ(map.Shape1.Top, top + row.dTop);
+        EXPECT_EQ(map.Shape1.Left, left + 5 * a.dx);
+        EXPECT_EQ(map.Shape1.Top, top + 5 * a.dy);
         // The same arrow again keeps the same heading.
-        host.click(row.button);
-        EXPECT_TRUE(movement(row.timer)->Enabled);
+        host.click(a.button);
+        EXPECT_TRUE(a.timer.Enabled);
     }
 }
 

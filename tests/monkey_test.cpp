@@ -26,6 +26,7 @@
 #include "map/form2.h"
 #include "planet/form3.h"
 #include "render.h"
+#include "star_map.h"
 #include "trade/form6.h"
 
 using ormal::CommandButton;
@@ -50,16 +51,6 @@ bool wholeNumber(const std::string& s) {
 std::int64_t gridAtOrAfter(std::int64_t t) {
     return (t + ormal::kGridMicros - 1) / ormal::kGridMicros * ormal::kGridMicros;
 }
-
-// Arrival rectangles of the eight planets (the ship marker's top left, ends included).
-struct Place {
-    float leftFrom, leftTo, topFrom, topTo;
-};
-const Place kPlaces[] = {
-    {2520, 2640, 4200, 4320}, {1560, 1920, 3360, 3600}, {360, 1200, 1080, 1800},
-    {5520, 5880, 3720, 3960}, {960, 3720, 4920, 5520},  {3240, 3480, 2760, 3120},
-    {3480, 3720, 1080, 1440}, {5880, 6240, 1440, 1800},
-};
 
 const ormal::Key kKeys[] = {ormal::Key::None,    ormal::Key::Keypad1, ormal::Key::Keypad2,
                             ormal::Key::Keypad3, ormal::Key::Keypad4, ormal::Key::Keypad5,
@@ -336,41 +327,26 @@ class Monkey {
             game_->host.click(m.Command10);
             return;
         }
-        if (game_->target < 0) game_->target = pick(static_cast<int>(std::size(kPlaces)));
-        const Place& p = kPlaces[game_->target];
-        auto towards = [](float v, float from, float to) { return v < from ? 1 : v > to ? -1 : 0; };
-        auto heading = [&] {
-            return std::pair{towards(m.Shape1.Left, p.leftFrom, p.leftTo),
-                             towards(m.Shape1.Top, p.topFrom, p.topTo)};
-        };
+        if (game_->target < 0)
+            game_->target = pick(static_cast<int>(std::size(testing_support::kArrivals)));
+        const testing_support::Arrival& p = testing_support::kArrivals[game_->target];
+        auto heading = [&] { return testing_support::headingTo(m, p); };
         auto [dx, dy] = heading();
         if (dx == 0 && dy == 0) {
             event_ = "pilot: stop";
             game_->host.click(m.Command5);
             return;
         }
-        // The pad as laid out: each arrow with the timer it starts.
-        struct Arrow {
-            int dx, dy;
-            CommandButton& button;
-            ormal::Timer& timer;
-        } arrows[] = {{0, -1, m.Command1, m.Timer1}, {-1, 0, m.Command2, m.Timer2},
-                      {0, 1, m.Command3, m.Timer3},  {1, 0, m.Command4, m.Timer4},
-                      {1, -1, m.Command6, m.Timer5}, {1, 1, m.Command7, m.Timer6},
-                      {-1, 1, m.Command8, m.Timer7}, {-1, -1, m.Command9, m.Timer8}};
-        for (Arrow& a : arrows) {
-            if (a.dx != dx || a.dy != dy) continue;
-            if (!a.timer.Enabled) {
-                event_ = "pilot: " + describe(a.button);
-                game_->host.click(a.button);
-                return;
-            }
-            double limit = uniform(1, 2000);
-            event_ = "pilot: fly up to " + std::to_string(limit) + " ms";
-            auto h = heading();
-            game_->host.advanceUntil([&] { return heading() != h; }, limit);
+        testing_support::PadArrow a = testing_support::arrow(m, dx, dy);
+        if (!a.timer.Enabled) {
+            event_ = "pilot: " + describe(a.button);
+            game_->host.click(a.button);
             return;
         }
+        double limit = uniform(1, 2000);
+        event_ = "pilot: fly up to " + std::to_string(limit) + " ms";
+        auto h = heading();
+        game_->host.advanceUntil([&] { return heading() != h; }, limit);
     }
 
     std::optional<std::string> check(bool onTrade, double goldBefore) {
@@ -391,10 +367,8 @@ class Monkey {
 
         if (app.exists<game::Form2>()) {
             game::Form2& m = game_->map();
-            ormal::Timer* moving[] = {&m.Timer1, &m.Timer2, &m.Timer3, &m.Timer4,
-                                      &m.Timer5, &m.Timer6, &m.Timer7, &m.Timer8};
-            ormal::Timer* patrols[] = {&m.Timer9,  &m.Timer10, &m.Timer11, &m.Timer12,
-                                       &m.Timer13, &m.Timer14, &m.Timer15, &m.Timer16};
+            auto moving = testing_support::movementTimers(m);
+            auto patrols = testing_support::patrolTimers(m);
             auto running = [](auto& timers) {
                 return std::count_if(std::begin(timers), std::end(timers),
                                      [](ormal::Timer* t) { return bool(t->Enabled); });

@@ -9,6 +9,7 @@
 #include "fixture.h"
 #include "map/form2.h"
 #include "planet/form3.h"
+#include "star_map.h"
 #include "trade/form6.h"
 
 using game::Form2;
@@ -18,17 +19,6 @@ using ormal::CommandButton;
 using testing_support::GameFixture;
 
 namespace {
-
-// A point inside each planet's arrival rectangle; "Земля" is where the ship starts.
-struct Arrival {
-    const char* planet;
-    float left, top;
-};
-const Arrival kArrivals[] = {
-    {"Пасим", 2580, 4260}, {"Карот", 1700, 3500},   {"Пардонолия", 800, 1400},
-    {"Дорав", 5700, 3800}, {"Земля", 3480, 5160},   {"Шекарама", 3360, 2900},
-    {"Филий", 3600, 1200}, {"Миранда", 6000, 1600},
-};
 
 // The map screen's counters, arranged before docking; the defaults are those of the start.
 struct Counters {
@@ -44,20 +34,14 @@ const std::vector<double> kHigh = {0.9999, 0.9999, 0.9999},
 struct TradeFixture : GameFixture {
     Form2& map = form<Form2>();
     TradeFixture() { map.Show(); }
-    void TearDown() override {
-        for (const std::string& e : host.errors) ADD_FAILURE() << "handler failed: " << e;
-    }
-
     Form3& planet() { return form<Form3>(); }
     Form6& trade() { return form<Form6>(); }
 
     // Stops the ship on a planet and docks, through the map screen's buttons.
     void dock(const std::string& name) {
-        for (const Arrival& a : kArrivals) {
-            if (name != a.planet) continue;
-            map.Shape1.Left = a.left;
-            map.Shape1.Top = a.top;
-        }
+        const testing_support::Arrival& a = testing_support::arrival(name);
+        map.Shape1.Left = a.middleLeft();
+        map.Shape1.Top = a.middleTop();
         EXPECT_TRUE(host.click(map.Command5));
         EXPECT_TRUE(host.click(map.Command10)) << "docking at " << name;
     }

@@ -6,10 +6,12 @@
 #include "fixture.h"
 #include "map/form2.h"
 #include "planet/form3.h"
+#include "star_map.h"
 
 using game::Form2;
 using game::Form3;
 using testing_support::GameFixture;
+using testing_support::kArrivals;
 
 namespace {
 
@@ -162,7 +164,7 @@ TEST_F(Voyage, ArrivalRectangles) {
         const char* planet;  // nullptr: no arrival
         bool fortress;
     };
-    const Case cases[] = {
+    std::vector<Case> cases = {
         {2520, 4200, "Пасим", true},      {2640, 4320, "Пасим", true},
         {2645, 4200, nullptr, false},     {960, 4920, "Земля", false},
         {3720, 5520, "Земля", false},     {1000, 5000, "Земля", false},
@@ -172,6 +174,15 @@ TEST_F(Voyage, ArrivalRectangles) {
         {6240, 1440, "Миранда", true},    {-500, 99999, nullptr, false},
         {2522.5f, 4200, nullptr, false},  // not a whole twip: no rectangle takes it
     };
+    // Every corner of every rectangle, and the nearest position outside it on each side.
+    for (const testing_support::Arrival& a : kArrivals) {
+        for (float left : {a.leftFrom - 5, a.leftFrom, a.leftTo, a.leftTo + 5}) {
+            for (float top : {a.topFrom - 5, a.topFrom, a.topTo, a.topTo + 5}) {
+                const testing_support::Arrival* at = testing_support::arrivalAt(left, top);
+                cases.push_back({left, top, at ? at->planet : nullptr, at && at->fortress});
+            }
+        }
+    }
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.left) + "," + std::to_string(c.top));
         // From space each time: a fresh planet screen state is not needed, the title is.
@@ -302,16 +313,24 @@ TEST_F(Voyage, CourseTickClampsTheMarkers) {
 }
 
 TEST_F(Voyage, EachCourseMovesEachMarkerItsOwnWay) {
-    struct Step {
-        float dx, dy;
+    // Per course, the way Shape2, Shape3 and Shape4 go: five twips on each axis named.
+    enum Way { Still, Up, Down, Left, Right, UpLeft, UpRight, DownLeft, DownRight };
+    const Way courses[8][3] = {
+        {Up, Left, UpLeft},           {Left, Down, Up},        {Down, Right, Still},
+        {Right, UpRight, Down},       {UpRight, Still, Still}, {DownRight, DownLeft, UpRight},
+        {DownLeft, Still, DownRight}, {UpLeft, Up, DownLeft},
     };
-    const Step table[8][3] = {
-        {{0, -5}, {-5, 0}, {-5, -5}}, {{-5, 0}, {0, 5}, {0, -5}},   {{0, 5}, {5, 0}, {0, 0}},
-        {{5, 0}, {5, -5}, {0, 5}},    {{5, -5}, {0, 0}, {0, 0}},    {{5, 5}, {-5, 5}, {5, -5}},
-        {{-5, 5}, {0, 0}, {5, 5}},    {{-5, -5}, {0, -5}, {-5, 5}},
+    auto dx = [](Way w) {
+        return w == Left || w == UpLeft || w == DownLeft      ? -5.0f
+               : w == Right || w == UpRight || w == DownRight ? 5.0f
+                                                              : 0.0f;
     };
-    ormal::Timer* patrol[] = {&map.Timer9,  &map.Timer10, &map.Timer11, &map.Timer12,
-                              &map.Timer13, &map.Timer14, &map.Timer15, &map.Timer16};
+    auto dy = [](Way w) {
+        return w == Up || w == UpLeft || w == UpRight         ? -5.0f
+               : w == Down || w == DownLeft || w == DownRight ? 5.0f
+                                                              : 0.0f;
+    };
+    auto patrol = testing_support::patrolTimers(map);
     ormal::Shape* ships[] = {&map.Shape2, &map.Shape3, &map.Shape4};
     for (int k = 0; k < 8; ++k) {
         SCOPED_TRACE(k);
@@ -323,18 +342,16 @@ TEST_F(Voyage, EachCourseMovesEachMarkerItsOwnWay) {
         for (int i = 0; i < 3; ++i) before[i][0] = ships[i]->Left, before[i][1] = ships[i]->Top;
         patrol[k]->OnTimer();
         for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(ships[i]->Left, before[i][0] + table[k][i].dx) << i;
-            EXPECT_EQ(ships[i]->Top, before[i][1] + table[k][i].dy) << i;
+            EXPECT_EQ(ships[i]->Left, before[i][0] + dx(courses[k][i])) << i;
+            EXPECT_EQ(ships[i]->Top, before[i][1] + dy(courses[k][i])) << i;
         }
     }
 }
 
 TEST_F(Voyage, PatrolsStartAfterHalfASecondAndNeverStop) {
-    ormal::Timer* patrol[] = {&map.Timer9,  &map.Timer10, &map.Timer11, &map.Timer12,
-                              &map.Timer13, &map.Timer14, &map.Timer15, &map.Timer16};
     auto running = [&] {
         int n = 0;
-        for (auto* t : patrol) n += bool(t->Enabled);
+        for (auto* t : testing_support::patrolTimers(map)) n += bool(t->Enabled);
         return n;
     };
     host.advance(484);
