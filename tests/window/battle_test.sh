@@ -2,15 +2,8 @@
 # The real window: turn the nine pages, start, fly to "Пасим", dock, attack the fortress,
 # fight to the outcome, press "Ok" and see the planet screen.
 set -euo pipefail
-here=$(dirname "$0")
-source "$here/xvfb.sh"
-source "$here/game.sh"
-out=${2:-/tmp}/window-battle
-mkdir -p "$out"
-
-start_xvfb
-start_game "$1"
-through_intro
+source "$(dirname "$0")/game.sh"
+start_voyage battle "$@"
 fly_to 2520 2640 4200 4320  # the arrival rectangle of "Пасим"
 click "${MAP_DOCK[@]}"
 shot "$out/planet.png"

@@ -1,5 +1,18 @@
-# game.sh: screen points of the game's controls (window at the top left, 1024 x 768), and
-# the way from the intro to the map screen. Sourced by the real-window tests after xvfb.sh.
+# game.sh: screen points of the game's controls (window at the top left, 1024 x 768), the way
+# from the intro to the map screen, and the start every real-window test shares. Sourced by
+# the real-window tests.
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
+
+# A private X server, the game at its top left, and through the intro to the map screen.
+# Sets "out" to the test's folder for screenshots. Args: the test's name, the game's
+# executable, the output folder.
+start_voyage() {
+    out=${3:-/tmp}/window-$1
+    mkdir -p "$out"
+    start_xvfb
+    start_game "$2"
+    through_intro
+}
 
 # Pixel centre of a control from its twips rectangle: cx LEFT WIDTH -> x.
 cx() { echo $((($1 + $2 / 2) / 15)); }

@@ -1,15 +1,8 @@
 #!/usr/bin/env bash
 # The real window: the game starts, the map screen comes up, and the up arrow moves the ship.
 set -euo pipefail
-here=$(dirname "$0")
-source "$here/xvfb.sh"
-source "$here/game.sh"
-out=${2:-/tmp}/window-map
-mkdir -p "$out"
-
-start_xvfb
-start_game "$1"
-through_intro
+source "$(dirname "$0")/game.sh"
+start_voyage map "$@"
 shot "$out/start.png"
 [ "$(pixel "$out/start.png" 3 760)" = "#FFC080" ] || { echo "no map screen"; exit 1; }
 # The ship marker sits on "Земля": red at (253, 373).

@@ -2,15 +2,8 @@
 # The real window: stop at the start and dock on "Земля", leave, go through the menu and the
 # surrender question and back, then surrender and see the process end.
 set -euo pipefail
-here=$(dirname "$0")
-source "$here/xvfb.sh"
-source "$here/game.sh"
-out=${2:-/tmp}/window-voyage
-mkdir -p "$out"
-
-start_xvfb
-start_game "$1"
-through_intro
+source "$(dirname "$0")/game.sh"
+start_voyage voyage "$@"
 click "${MAP_STOP[@]}"
 click "${MAP_DOCK[@]}"
 shot "$out/planet.png"
