@@ -265,14 +265,15 @@ TEST_F(Voyage, DockingAndLeavingCopyTheCountersUnchanged) {
 
 TEST_F(Voyage, VictoryNeedsAllFourFragments) {
     ormal::Image* fragments[] = {&map.Image13, &map.Image15, &map.Image16, &map.Image17};
-    for (int collected = 3; collected <= 4; ++collected) {
-        SCOPED_TRACE(collected);
-        for (int i = 0; i < collected; ++i) fragments[i]->Visible = true;
+    // Each fragment missing in turn, then none.
+    for (int missing = 0; missing <= 4; ++missing) {
+        SCOPED_TRACE(missing < 4 ? fragments[missing]->Name + " missing" : "all four");
+        for (int i = 0; i < 4; ++i) fragments[i]->Visible = i != missing;
         host.boxes.clear();
         ASSERT_TRUE(dockAt(3480, 5160));
         planet().Label5.Caption = "20";  // food has run out too
         host.click(planet().Command1);
-        if (collected == 3) {
+        if (missing < 4) {
             EXPECT_EQ(prompts(), std::vector<std::string>{kWarning});
             EXPECT_FALSE(app.ended());
             map.Timer19.Enabled = false;
