@@ -132,30 +132,30 @@ struct Requirement {
     }
 };
 
-// What the seeds of each aim reach, measured over eight seeds each and asked for with half as
+// What the seeds of each aim reach, measured over twelve seeds each and asked for with half as
 // much again in hand: by when, and how often at the least.
 std::vector<Requirement> requirements(Aim aim) {
     switch (aim) {
         case Aim::Victory:
             return {
-                {"screen Form1", 1, 18000},
-                {"screen Form2", 800, 1900},
-                {"screen Form3", 800, 700},
-                {"screen Form6", 800, 1100},
-                {"screen Form7", 22500, 6000},
-                {"screen Form8", 22500, 10000},
-                {"battle won", 22500, 22500},
-                {"battle lost", 22500, 15000},
-                {"fragment won Image16", 22500, 22500},
-                {"box " + kFortressFragment, 22500, 22500},
-                {"fragment bought Image13", 7500, 18000},
-                {"fragment bought Image15", 15000, 22500},
-                {"fragment bought Image17", 22500, 22500},
-                {"box " + kVictory, 22500, 22500},
-                {"end won", 22500, 22500},
-                {"box " + kHintElsewhere, 22500, 12000},
+                {"screen Form1", 1, 13000},
+                {"screen Form2", 800, 1500},
+                {"screen Form3", 800, 500},
+                {"screen Form6", 800, 800},
+                {"screen Form7", 15000, 7500},
+                {"screen Form8", 22500, 12000},
+                {"battle won", 22500, 15000},
+                {"battle lost", 30000, 11000},
+                {"fragment won Image16", 22500, 15000},
+                {"box " + kFortressFragment, 22500, 15000},
+                {"fragment bought Image13", 7500, 14000},
+                {"fragment bought Image15", 15000, 15000},
+                {"fragment bought Image17", 22500, 15000},
+                {"box " + kVictory, 22500, 15000},
+                {"end won", 22500, 15000},
+                {"box " + kHintElsewhere, 30000, 22500},
                 {"box " + kHintFour, 22500, 15000},
-                {"box " + kLittleGold, 3000, 1600},
+                {"box " + kLittleGold, 22500, 1000},
             };
         case Aim::Starvation:
             return {
@@ -163,35 +163,35 @@ std::vector<Requirement> requirements(Aim aim) {
                 {"screen Form2", 800, 1200},
                 {"screen Form3", 800, 2500},
                 {"screen Form6", 800, 6000},
-                {"screen Form7", 7500, 10000},
-                {"screen Form5", 45000, 9000},
-                {"screen Form4", 45000, 22500},
-                {"screen Form8", 45000, 19000},
-                {"battle lost", 45000, 25000},
+                {"screen Form7", 22500, 12000},
+                {"screen Form5", 45000, 7500},
+                {"screen Form4", 45000, 37500},
+                {"screen Form8", 45000, 15000},
+                {"battle lost", 45000, 18000},
                 {"box " + kWarning, 3000, 6000},
                 {"box " + kDefeat, 3000, 15000},
                 {"end starved", 3000, 15000},
-                {"box " + kHintElsewhere, 2500, 6000},
+                {"box " + kHintElsewhere, 3000, 6000},
                 {"box " + kHintFour, 2500, 7500},
-                {"box " + kLittleGold, 15000, 1500},
+                {"box " + kLittleGold, 11000, 800},
             };
         default:
             return {
-                {"screen Form1", 1, 5000},
+                {"screen Form1", 1, 7500},
                 {"screen Form2", 800, 200},
                 {"screen Form3", 800, 200},
                 {"screen Form6", 800, 400},
                 {"screen Form7", 1500, 1200},
-                {"screen Form8", 2500, 2500},
+                {"screen Form8", 2500, 1900},
                 {"screen Form5", 4500, 1500},
                 {"screen Form4", 7500, 4000},
-                {"battle lost", 3000, 3000},
-                {"end surrendered", 7500, 15000},
-                {"box " + kWarning, 22500, 5000},
-                {"box " + kDefeat, 22500, 7500},
-                {"box " + kHintElsewhere, 3000, 1000},
-                {"box " + kHintFour, 3000, 1100},
-                {"box " + kLittleGold, 2500, 3000},
+                {"battle lost", 3000, 2500},
+                {"end surrendered", 15000, 10000},
+                {"box " + kWarning, 45000, 9000},
+                {"box " + kDefeat, 45000, 22500},
+                {"box " + kHintElsewhere, 3000, 1100},
+                {"box " + kHintFour, 3000, 1500},
+                {"box " + kLittleGold, 7500, 1900},
             };
     }
 }
@@ -378,7 +378,7 @@ class Monkey {
     static constexpr std::uint64_t kDrawnStretch = 64;  // events drawn one by one before it
 
     Monkey(Aim aim, std::uint64_t seed, ormal::TextMeasure& measure)
-        : aim_(aim), seed_(seed), rng_(seed), measure_(measure) {
+        : aim_(aim), seed_(seed), rng_(seed), sizes_(seed + 1), measure_(measure) {
         // The captions each counter has before the game first writes it.
         ormal::Headless fresh;
         fresh.app.setMeasure(&measure);
@@ -481,9 +481,10 @@ class Monkey {
     void newSize() {
         // Mostly sizes that scale the screens by odd fractions, now and then the design size;
         // sometimes the window keeps its size, so the first frame is drawn as damage too.
-        if (sized_ && chance(0.25)) return;
+        auto pick = [this](int n) { return std::uniform_int_distribution<>(0, n - 1)(sizes_); };
+        if (sized_ && pick(4) == 0) return;
         sized_ = true;
-        if (chance(0.1)) return draw_.resize(ormal::kDesignWidth, ormal::kDesignHeight);
+        if (pick(10) == 0) return draw_.resize(ormal::kDesignWidth, ormal::kDesignHeight);
         draw_.resize(320 + pick(1700), 240 + pick(1300));
     }
 
@@ -783,8 +784,10 @@ class Monkey {
         game_->givingUp = true;  // nothing left to trade with
         return nullptr;
     }
-    // Food for minutes of flight with 20 aboard; less when it is all there is to sell.
-    static double foodKept(double gold) { return gold < 500 ? 250 : 600; }
+    // Food for minutes of flight with 20 aboard, kept back from selling; less when it is all
+    // there is to sell. Bought only below the lesser, so that no sale is bought back.
+    static double foodKept(double gold) { return gold < 500 ? kFoodLow : 600; }
+    static constexpr double kFoodLow = 300;
 
     // The fragments for sale, in the order the captain buys them.
     struct Offer {
@@ -857,10 +860,10 @@ class Monkey {
         if (crew > crewWanted && use(t.Command8, t.Command10)) return true;
         if (crew < crewWanted) {
             if (use(t.Command7, t.Command10)) return true;
-            if (fighting && sellOne(250)) return true;  // just enough gold for the sailors
+            if (fighting && sellOne(kFoodLow)) return true;  // just enough gold for the sailors
         }
         if (here == "Пардонолия" && !fighting && sellOne(foodKept(gold))) return true;
-        if (food < foodKept(gold) && use(t.Command3, t.Command11)) return true;
+        if (food < kFoodLow && use(t.Command3, t.Command11)) return true;
         const Offer* o = nextOffer();
         if ((here == "Филий" || here == "Шекарама") && !fightNow() && o &&
             gold < o->dearest + capital()) {
@@ -1067,6 +1070,7 @@ class Monkey {
     Aim aim_;
     std::uint64_t seed_;
     std::mt19937 rng_;
+    std::mt19937 sizes_;  // apart, so that how often the picture is checked changes no game
     ormal::TextMeasure& measure_;
     std::map<std::string, std::string> placeholders_;
     std::unique_ptr<Game> game_;
