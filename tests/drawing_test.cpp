@@ -5,8 +5,7 @@
 #include <cairo.h>
 #include <malloc.h>
 
-#include <cstdint>
-#include <cstring>
+#include <cstddef>
 #include <random>
 #include <string>
 #include <vector>
@@ -23,64 +22,6 @@ namespace {
 
 struct Size {
     int width, height;
-};
-
-// Two surfaces of one size: one drawn frame after frame as the window draws it, one
-// repainted from scratch for comparison.
-class FrameCheck {
-  public:
-    FrameCheck(ormal::Application& app, ormal::Renderer& incremental, Size size)
-        : app_(app),
-          incremental_(incremental),
-          size_(size),
-          viewport_(ormal::Viewport::fit(size.width, size.height)),
-          drawn_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, size.width, size.height)),
-          fresh_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, size.width, size.height)) {
-        incremental_.invalidate();
-    }
-    ~FrameCheck() {
-        cairo_surface_destroy(drawn_);
-        cairo_surface_destroy(fresh_);
-    }
-    FrameCheck(const FrameCheck&) = delete;
-    FrameCheck& operator=(const FrameCheck&) = delete;
-
-    // Draws the next frame both ways; returns an empty string when they agree, otherwise where
-    // they differ (and saves both pictures under the test output).
-    std::string frame(const std::string& name) {
-        incremental_.render(app_, drawn_, viewport_);
-        full_.invalidate();
-        full_.render(app_, fresh_, viewport_);
-        int stride = cairo_image_surface_get_stride(drawn_);
-        const unsigned char* a = cairo_image_surface_get_data(drawn_);
-        const unsigned char* b = cairo_image_surface_get_data(fresh_);
-        int differing = 0, firstX = -1, firstY = -1;
-        for (int y = 0; y < size_.height; ++y) {
-            auto* ra = reinterpret_cast<const std::uint32_t*>(a + y * stride);
-            auto* rb = reinterpret_cast<const std::uint32_t*>(b + y * stride);
-            if (std::memcmp(ra, rb, size_.width * 4) == 0) continue;
-            for (int x = 0; x < size_.width; ++x) {
-                if ((ra[x] & 0xFFFFFF) == (rb[x] & 0xFFFFFF)) continue;
-                if (differing++ == 0) firstX = x, firstY = y;
-            }
-        }
-        if (differing == 0) return "";
-        std::filesystem::create_directories(ORMAL_TEST_OUTPUT);
-        std::string base = std::string(ORMAL_TEST_OUTPUT) + "/" + name;
-        cairo_surface_write_to_png(drawn_, (base + "-incremental.png").c_str());
-        cairo_surface_write_to_png(fresh_, (base + "-full.png").c_str());
-        return std::to_string(differing) + " pixels differ, the first at (" +
-               std::to_string(firstX) + ", " + std::to_string(firstY) + "); see " + base + "-*.png";
-    }
-
-  private:
-    ormal::Application& app_;
-    ormal::Renderer& incremental_;
-    ormal::Renderer full_;
-    Size size_;
-    ormal::Viewport viewport_;
-    cairo_surface_t* drawn_;
-    cairo_surface_t* fresh_;
 };
 
 std::string sizeName(Size s) {
@@ -119,12 +60,12 @@ struct Drawing : GameFixture, ::testing::WithParamInterface<Size> {};
 // captions, screens and dialogs coming and going, message boxes over them.
 TEST_P(Drawing, EveryFrameEqualsAFullRepaint) {
     Size size = GetParam();
-    FrameCheck check(app, renderer, size);
+    testing_support::FrameCheck check(renderer, size.width, size.height);
     std::string failure;
     int frames = 0;
     auto frame = [&] {
         if (!failure.empty()) return;
-        failure = check.frame("drawing-" + sizeName(size));
+        failure = check.compare(app, "drawing-" + sizeName(size));
         if (!failure.empty()) failure += " (frame " + std::to_string(frames) + ")";
         ++frames;
     };

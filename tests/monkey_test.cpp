@@ -6,13 +6,10 @@
 // seed asserts what it must have seen, scaled to its length, and the reason of every end; now
 // and then the picture drawn damage by damage is compared with a full repaint at a new size.
 // ORMAL_MONKEY_SEED replays one seed, ORMAL_MONKEY_EVENTS sets the events per seed.
-#include <cairo.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <limits>
 #include <map>
@@ -29,6 +26,7 @@
 #include "battle/form8.h"
 #include "dialogs/form4.h"
 #include "dialogs/form5.h"
+#include "fixture.h"
 #include "game.h"
 #include "headless.h"
 #include "intro/form1.h"
@@ -248,68 +246,6 @@ const Bounded kBounded[] = {
     {&game::Form2::Label17, "food reserve", 1, 200},
 };
 
-// ---- The picture, drawn as the window draws it ----
-
-// Draws the game damage by damage into a surface of a chosen size, as the window does after
-// every event, and compares it with a full repaint of the same size.
-class DrawCheck {
-  public:
-    ~DrawCheck() { resize(0, 0); }
-
-    // A new window size; the next frame repaints everything.
-    void resize(int width, int height) {
-        for (cairo_surface_t* s : {drawn_, full_})
-            if (s) cairo_surface_destroy(s);
-        drawn_ = full_ = nullptr;
-        if (width <= 0) return;
-        drawn_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-        full_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-        viewport_ = ormal::Viewport::fit(width, height);
-    }
-    // A new program: nothing drawn so far stands for it.
-    void restart() { incremental_.invalidate(); }
-    void draw(const ormal::Application& app) { incremental_.render(app, drawn_, viewport_); }
-
-    // Draws what changed and compares with a full repaint; on a difference saves both.
-    std::optional<std::string> compare(const ormal::Application& app, const std::string& name) {
-        draw(app);
-        fresh_.invalidate();
-        fresh_.render(app, full_, viewport_);
-        int w = cairo_image_surface_get_width(drawn_), h = cairo_image_surface_get_height(drawn_);
-        int stride = cairo_image_surface_get_stride(drawn_);
-        const unsigned char* a = cairo_image_surface_get_data(drawn_);
-        const unsigned char* b = cairo_image_surface_get_data(full_);
-        long differing = 0;
-        int x0 = w, y0 = h, x1 = -1, y1 = -1;
-        for (int y = 0; y < h; ++y) {
-            auto* ra = reinterpret_cast<const std::uint32_t*>(a + y * stride);
-            auto* rb = reinterpret_cast<const std::uint32_t*>(b + y * stride);
-            for (int x = 0; x < w; ++x) {
-                if (((ra[x] ^ rb[x]) & 0xFFFFFF) == 0) continue;
-                ++differing;
-                x0 = std::min(x0, x), y0 = std::min(y0, y);
-                x1 = std::max(x1, x), y1 = std::max(y1, y);
-            }
-        }
-        if (differing == 0) return std::nullopt;
-        std::filesystem::create_directories(ORMAL_TEST_OUTPUT);
-        std::string base = std::string(ORMAL_TEST_OUTPUT) + "/" + name;
-        cairo_surface_write_to_png(drawn_, (base + "-drawn.png").c_str());
-        cairo_surface_write_to_png(full_, (base + "-full.png").c_str());
-        return "at " + std::to_string(w) + " x " + std::to_string(h) + " (scale " +
-               std::to_string(viewport_.scale) + ") the damage-drawn picture differs from a " +
-               "full repaint in " + std::to_string(differing) + " pixels within (" +
-               std::to_string(x0) + "," + std::to_string(y0) + ")-(" + std::to_string(x1) + "," +
-               std::to_string(y1) + "); see " + base + "-drawn.png and -full.png";
-    }
-
-  private:
-    ormal::Renderer incremental_, fresh_;
-    cairo_surface_t* drawn_ = nullptr;
-    cairo_surface_t* full_ = nullptr;
-    ormal::Viewport viewport_;
-};
-
 // ---- One game ----
 
 // What the captain did on the planet where the ship is docked.
@@ -426,9 +362,11 @@ class Monkey {
                 ++tally_.draws;
                 std::string name =
                     "monkey-" + std::to_string(seed_) + "-" + std::to_string(events_);
-                if (auto failure = draw_.compare(app, name)) return failure;
+                std::string failure = frames_->compare(app, name);
+                if (!failure.empty())
+                    return "the damage-drawn picture is not a full repaint: " + failure;
             } else {
-                draw_.draw(app);
+                frames_->draw(app);
             }
         }
         if (app.ended()) newGame();
@@ -472,9 +410,9 @@ class Monkey {
         if (aim_ == Aim::Victory) game_->fortressLast = chance(0.5);
         // Boxes are drawn too, while they are open.
         game_->host.onBox = [this](const ormal::MessageBox&) {
-            if (drawing_) draw_.draw(game_->app);
+            if (drawing_) frames_->draw(game_->app);
         };
-        draw_.restart();
+        incremental_.invalidate();  // a new program: nothing drawn so far stands for it
         ++tally_.games;
         ++tally_.seen["screen " + game_->app.front()->Name];
     }
@@ -482,10 +420,14 @@ class Monkey {
         // Mostly sizes that scale the screens by odd fractions, now and then the design size;
         // sometimes the window keeps its size, so the first frame is drawn as damage too.
         auto pick = [this](int n) { return std::uniform_int_distribution<>(0, n - 1)(sizes_); };
-        if (sized_ && pick(4) == 0) return;
-        sized_ = true;
-        if (pick(10) == 0) return draw_.resize(ormal::kDesignWidth, ormal::kDesignHeight);
-        draw_.resize(320 + pick(1700), 240 + pick(1300));
+        if (frames_ && pick(4) == 0) return;
+        if (pick(10) == 0) {
+            frames_ = std::make_unique<testing_support::FrameCheck>(
+                incremental_, ormal::kDesignWidth, ormal::kDesignHeight);
+        } else {
+            frames_ = std::make_unique<testing_support::FrameCheck>(incremental_, 320 + pick(1700),
+                                                                    240 + pick(1300));
+        }
     }
 
     double uniform(double lo, double hi) { return std::uniform_real_distribution<>(lo, hi)(rng_); }
@@ -1080,8 +1022,10 @@ class Monkey {
     int repeats_ = 0;
     int burstLeft_ = 0, stretchLeft_ = 0;
     std::uint64_t events_ = 0;
-    DrawCheck draw_;
-    bool drawing_ = false, sized_ = false;
+    // The picture, drawn as the window draws it at a size that changes now and then.
+    ormal::Renderer incremental_;
+    std::unique_ptr<testing_support::FrameCheck> frames_;
+    bool drawing_ = false;
     Tally tally_;
 };
 
