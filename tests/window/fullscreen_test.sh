@@ -3,13 +3,9 @@
 # its proportions kept; F11 brings back the ordinary window. Full screen is the window
 # manager's to grant, so this runs one (evilwm, which honours the request) on the display.
 set -euo pipefail
-here=$(dirname "$0")
-source "$here/xvfb.sh"
-out=${2:-/tmp}/window-fullscreen
-mkdir -p "$out"
-
+source "$(dirname "$0")/game.sh"
 # A screen larger than the game's 1024 x 768, so that full screen differs from the window.
-start_xvfb 1280x1024x24
+open_display fullscreen "$2" 1280x1024x24
 evilwm -fn fixed >/dev/null 2>&1 &  # ends with the display
 for _ in $(seq 50); do
     xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_WM_STATE_FULLSCREEN && break

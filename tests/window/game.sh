@@ -3,13 +3,19 @@
 # the real-window tests.
 source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 
-# A private X server, the game at its top left, and through the intro to the map screen.
-# Sets "out" to the test's folder for screenshots. Args: the test's name, the game's
-# executable, the output folder.
-start_voyage() {
-    out=${3:-/tmp}/window-$1
+# The start every real-window test shares: "out", the test's folder for screenshots under the
+# output folder, and a private X server with a screen of the given size (1024 x 768 unless
+# given). Args: the test's name, the output folder, the screen.
+open_display() {
+    out=${2:-/tmp}/window-$1
     mkdir -p "$out"
-    start_xvfb
+    start_xvfb "${3:-1024x768x24}"
+}
+
+# The same, then the game at the top left of the screen and through the intro to the map
+# screen. Args: the test's name, the game's executable, the output folder.
+start_voyage() {
+    open_display "$1" "$3"
     start_game "$2"
     through_intro
 }

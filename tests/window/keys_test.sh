@@ -4,13 +4,8 @@
 # docking with Enter. Then the desktop's close button: on the map screen it asks, "Нет"
 # keeps the game, and a second close while the question is open ends it.
 set -euo pipefail
-here=$(dirname "$0")
-source "$here/xvfb.sh"
-source "$here/game.sh"
-out=${2:-/tmp}/window-keys
-mkdir -p "$out"
-
-start_xvfb
+source "$(dirname "$0")/game.sh"
+open_display keys "$2"
 start_game "$1"
 # Without a window manager nobody gives the window the keyboard: give it ourselves.
 xdotool windowfocus --sync "$GAME_WIN"

@@ -5,13 +5,8 @@
 # server, with no window manager to grant full screen: the window fills the screen and the
 # picture fills the window; F11 again brings back the window's size.
 set -euo pipefail
-here=$(dirname "$0")
-source "$here/xvfb.sh"
-source "$here/game.sh"
-out=${2:-/tmp}/window-scale
-mkdir -p "$out"
-
-start_xvfb 1600x1200x24
+source "$(dirname "$0")/game.sh"
+open_display scale "$2" 1600x1200x24
 start_game "$1"
 through_intro
 click "${MAP_RIGHT[@]}"  # the ship under way too
