@@ -14,6 +14,7 @@
 #include "intro/form1.h"
 #include "map/form2.h"
 #include "planet/form3.h"
+#include "star_map.h"
 #include "trade/form6.h"
 
 using ormal::CommandButton;
@@ -42,7 +43,10 @@ struct Keyboard : GameFixture {
         ASSERT_EQ(app.front(), &planet());
     }
     void dockAtZemlya() { dockAt(3480, 5160); }
-    void dockAtPasim() { dockAt(2520, 4200); }
+    void dockAtPasim() {
+        const testing_support::Arrival& pasim = testing_support::arrival("Пасим");
+        dockAt(pasim.leftFrom, pasim.topFrom);
+    }
     void openMenu() {
         toMap();
         host.click(map().Command12);
@@ -60,9 +64,7 @@ struct Keyboard : GameFixture {
         return names;
     }
     ormal::Timer* heading() {
-        game::Form2& m = map();
-        for (ormal::Timer* t : {&m.Timer1, &m.Timer2, &m.Timer3, &m.Timer4, &m.Timer5,
-                                &m.Timer6, &m.Timer7, &m.Timer8})
+        for (ormal::Timer* t : testing_support::movementTimers(map()))
             if (t->Enabled) return t;
         return nullptr;
     }
@@ -104,8 +106,8 @@ INSTANTIATE_TEST_SUITE_P(
         // not lit in space.
         Screen{"MapInSpace",
                [](Keyboard& k) { k.toMap(); },
-               {"Command11", "Command9", "Command1", "Command6", "Command2", "Command5",
-                "Command4", "Command8", "Command3", "Command7", "Command12"}},
+               {"Command11", "Command9", "Command1", "Command6", "Command2", "Command5", "Command4",
+                "Command8", "Command3", "Command7", "Command12"}},
         // Stopped on a planet the arrows are locked and the dock button is lit.
         Screen{"MapArrived",
                [](Keyboard& k) {
@@ -301,13 +303,18 @@ TEST_F(Keyboard, ClosingTheWindowOnTheIntroEndsAtOnce) {
 TEST_F(Keyboard, ClosingTheWindowDuringTheVoyageAsksFirst) {
     toMap();
     game::Form2& m = map();
-    host.click(m.Command7);  // under way, down and to the right
-    host.advance(4100);      // and the crew has eaten once
+    host.click(m.Command7);    // under way, down and to the right
+    host.advance(4100);        // and the crew has eaten once
     m.Image15.Visible = true;  // a piece of the map found
     auto state = [&] {
-        return std::vector<std::string>{m.Label5.Caption, m.Label6.Caption, m.Label7.Caption,
-                                        m.Label8.Caption, m.Label10.Caption, m.Label13.Caption,
-                                        std::to_string(m.Shape1.Left), std::to_string(m.Shape1.Top),
+        return std::vector<std::string>{m.Label5.Caption,
+                                        m.Label6.Caption,
+                                        m.Label7.Caption,
+                                        m.Label8.Caption,
+                                        m.Label10.Caption,
+                                        m.Label13.Caption,
+                                        std::to_string(m.Shape1.Left),
+                                        std::to_string(m.Shape1.Top),
                                         std::to_string(m.Timer6.Enabled),
                                         std::to_string(m.Timer18.Enabled),
                                         std::to_string(m.Image15.Visible)};
