@@ -78,10 +78,10 @@ struct BoxText {
     int style;
 };
 const BoxText kBoxes[] = {
-    {kWarning, "Предупреждение", 24},     {kDefeat, ormal::kProgramTitle, 0},
-    {kVictory, ormal::kProgramTitle, 0},  {kFortressFragment, ormal::kProgramTitle, 0},
-    {kLittleGold, "Мало золота!", 16},    {kHintElsewhere, ormal::kProgramTitle, 0},
-    {kHintFour, ormal::kProgramTitle, 0},
+    {kWarning, "Предупреждение", 24},  {kDefeat, game::kTitle, 0},
+    {kVictory, game::kTitle, 0},       {kFortressFragment, game::kTitle, 0},
+    {kLittleGold, "Мало золота!", 16}, {kHintElsewhere, game::kTitle, 0},
+    {kHintFour, game::kTitle, 0},
 };
 
 // ---- What a run must see ----
@@ -169,9 +169,9 @@ std::vector<Requirement> requirements(Aim aim) {
                 {"box " + kWarning, 3000, 6000},
                 {"box " + kDefeat, 3000, 15000},
                 {"end starved", 3000, 15000},
-                {"box " + kHintElsewhere, 3000, 6000},
-                {"box " + kHintFour, 2500, 7500},
-                {"box " + kLittleGold, 11000, 800},
+                {"box " + kHintElsewhere, 15000, 9000},
+                {"box " + kHintFour, 15000, 9000},
+                {"box " + kLittleGold, 22500, 1000},
             };
         default:
             return {
@@ -187,8 +187,8 @@ std::vector<Requirement> requirements(Aim aim) {
                 {"end surrendered", 15000, 10000},
                 {"box " + kWarning, 45000, 9000},
                 {"box " + kDefeat, 45000, 22500},
-                {"box " + kHintElsewhere, 3000, 1100},
-                {"box " + kHintFour, 3000, 1500},
+                {"box " + kHintElsewhere, 7500, 2500},
+                {"box " + kHintFour, 7500, 2500},
                 {"box " + kLittleGold, 7500, 1900},
             };
     }
@@ -411,6 +411,11 @@ class Monkey {
         // Boxes are drawn too, while they are open.
         game_->host.onBox = [this](const ormal::MessageBox&) {
             if (drawing_) frames_->draw(game_->app);
+            // Answered with a key or a click now and then; the game reads no answer.
+            using ormal::Key;
+            static const Key kAnswers[] = {Key::Enter, Key::Space, Key::Escape, Key::Tab};
+            if (chance(0.2)) game_->app.boxKey(kAnswers[pick(4)]);
+            if (chance(0.1)) game_->app.boxClick(0);
         };
         incremental_.invalidate();  // a new program: nothing drawn so far stands for it
         ++tally_.games;
@@ -610,21 +615,47 @@ class Monkey {
         event_ = "advance " + std::to_string(ms) + " ms";
         game_->host.advance(ms);
     }
+    // A key, Shift+Tab, or two arrows held together; remembers the button it clicked.
     void key() {
-        static const ormal::Key kKeys[] = {
-            ormal::Key::None,    ormal::Key::Keypad1, ormal::Key::Keypad2, ormal::Key::Keypad3,
-            ormal::Key::Keypad4, ormal::Key::Keypad5, ormal::Key::Keypad6, ormal::Key::Keypad7,
-            ormal::Key::Keypad8, ormal::Key::Keypad9, ormal::Key::Enter};
-        ormal::Key k = kKeys[pick(static_cast<int>(std::size(kKeys)))];
-        event_ = "key " + std::to_string(static_cast<int>(k));
-        for (Control* c : frontControls()) {
-            if (c->kind() != ormal::Kind::CommandButton) continue;
-            auto* b = static_cast<CommandButton*>(c);
-            if (std::count(b->Keys.begin(), b->Keys.end(), k) && ormal::Application::usable(*b) &&
-                b->form().Enabled)
-                taken_ = b;
+        using ormal::Key;
+        static const Key kKeys[] = {
+            Key::None,    Key::Keypad1, Key::Keypad2, Key::Keypad3, Key::Keypad4, Key::Keypad5,
+            Key::Keypad6, Key::Keypad7, Key::Keypad8, Key::Keypad9, Key::Enter,   Key::Space,
+            Key::Escape,  Key::Tab,     Key::Up,      Key::Down,    Key::Left,    Key::Right};
+        ormal::Application& app = game_->app;
+        if (chance(0.2)) {
+            Key first = chance(0.5) ? Key::Up : Key::Down,
+                second = chance(0.5) ? Key::Left : Key::Right;
+            event_ = "keys " + std::to_string(static_cast<int>(first)) + "+" +
+                     std::to_string(static_cast<int>(second));
+            if (CommandButton* b = keyTaker(first, 0)) taken_ = b;
+            app.keyDown(first);
+            if (CommandButton* b = keyTaker(second, ormal::Shortcut::bit(first))) taken_ = b;
+            app.keyDown(second);
+            app.keyUp(first);
+            app.keyUp(second);
+            return;
         }
-        game_->app.key(k);
+        Key k = kKeys[pick(static_cast<int>(std::size(kKeys)))];
+        bool shift = k == Key::Tab && chance(0.3);
+        event_ = std::string(shift ? "shift+" : "") + "key " + std::to_string(static_cast<int>(k));
+        taken_ = keyTaker(k, 0);
+        app.key(k, shift);
+    }
+    // The button a key would click, with others already held: the focused one for Enter and
+    // Space once the focus shows, otherwise the one whose shortcut it completes.
+    CommandButton* keyTaker(ormal::Key k, std::uint32_t held) {
+        ormal::Application& app = game_->app;
+        ormal::Form* front = app.front();
+        if (app.ended() || app.openBox() || !front || !front->Enabled || k == ormal::Key::Tab)
+            return nullptr;
+        if (k == ormal::Key::Enter || k == ormal::Key::Space)
+            if (const CommandButton* b = app.focused()) return const_cast<CommandButton*>(b);
+        for (std::uint32_t want : {held | ormal::Shortcut::bit(k), ormal::Shortcut::bit(k)})
+            for (CommandButton* b : app.focusOrder())
+                for (const ormal::Shortcut& shortcut : b->Keys)
+                    if (shortcut.keys() == want) return b;
+        return nullptr;
     }
 
     // ---- The captain: towards the aim, one click (or one stretch of flight) at a time ----
