@@ -4,13 +4,8 @@
 # English desktop locale. The screens are compared where a caption is drawn (it differs) and
 # where no text is (it does not), so the English is what changed.
 set -euo pipefail
-here=$(dirname "$0")
-source "$here/xvfb.sh"
-source "$here/game.sh"
-out=${2:-/tmp}/window-english
-mkdir -p "$out"
-
-start_xvfb
+source "$(dirname "$0")/game.sh"
+open_display english "$2"
 
 # The map screen as one run draws it, saved under the name given.
 map_screen() {

@@ -3,9 +3,7 @@
 # mid-voyage (no question asked); the X server going away ends it with a message naming the
 # display, never a hang or a busy loop.
 set -euo pipefail
-here=$(dirname "$0")
-source "$here/xvfb.sh"
-source "$here/game.sh"
+source "$(dirname "$0")/game.sh"
 err=$(mktemp)
 trap 'rm -f "$err"; _xvfb_cleanup' EXIT
 
