@@ -93,10 +93,11 @@ cairo_font_options_t* textOptions() {
     return options;
 }
 
-// Clips to the whole target pixels nearest to a rectangle of the current user space: text
-// and pictures then come out the same however much of them a repaint covers, and the edges
-// of labels and pictures stay crisp at any scale.
-void clipPixels(cairo_t* cr, double x, double y, double w, double h) {
+// Adds the whole target pixels nearest to a rectangle of the current user space to the path.
+// Whole pixels come out the same however much of them a repaint covers: cairo's antialiased
+// edges do not (their coverage depends on the clip), so everything straight is drawn on
+// whole pixels, which also keeps edges crisp at any scale.
+void pixelRectangle(cairo_t* cr, double x, double y, double w, double h) {
     double x0 = x, y0 = y, x1 = x + w, y1 = y + h;
     cairo_user_to_device(cr, &x0, &y0);
     cairo_user_to_device(cr, &x1, &y1);
@@ -106,7 +107,16 @@ void clipPixels(cairo_t* cr, double x, double y, double w, double h) {
     x0 = std::round(x0), y0 = std::round(y0), x1 = std::round(x1), y1 = std::round(y1);
     cairo_rectangle(cr, x0, y0, std::max(0.0, x1 - x0), std::max(0.0, y1 - y0));
     cairo_set_matrix(cr, &user);
+}
+
+void clipPixels(cairo_t* cr, double x, double y, double w, double h) {
+    pixelRectangle(cr, x, y, w, h);
     cairo_clip(cr);
+}
+
+void fillPixels(cairo_t* cr, double x, double y, double w, double h) {
+    pixelRectangle(cr, x, y, w, h);
+    cairo_fill(cr);
 }
 
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
@@ -119,11 +129,10 @@ void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) 
     cairo_close_path(cr);
 }
 
-// Straight one-pixel edges are filled, not stroked: filling a rectangle costs cairo far less
-// than stroking a path, and the star map's border is repainted whenever a marker moves.
+// Straight one-pixel edges are filled on whole pixels, not stroked: filling a rectangle
+// costs cairo far less than stroking a path, and is the same under any clip.
 void edge(cairo_t* cr, double x, double y, double w, double h) {
-    cairo_rectangle(cr, x, y, w, h);
-    cairo_fill(cr);
+    fillPixels(cr, x, y, w, h);
 }
 
 // The top and left edges of a frame 'inset' pixels inside (0,0,w,h) in one colour, the
@@ -147,13 +156,21 @@ void bevel(cairo_t* cr, double w, double h, bool raised, Color face) {
     frameEdges(cr, 1, w, h, light, dark, 0.6);
 }
 
-// The dotted rectangle of the button that has the keyboard focus, inside its bevel.
+// The dotted rectangle of the button that has the keyboard focus, inside its bevel: one
+// target pixel wide, its dots on whole pixels.
 void focusRectangle(cairo_t* cr, double w, double h) {
+    double x0 = 3, y0 = 3, x1 = w - 3, y1 = h - 3;
+    cairo_user_to_device(cr, &x0, &y0);
+    cairo_user_to_device(cr, &x1, &y1);
+    x0 = std::round(x0), y0 = std::round(y0), x1 = std::round(x1), y1 = std::round(y1);
+    if (x1 - x0 < 3 || y1 - y0 < 3) return;
     cairo_save(cr);
-    cairo_rectangle(cr, 3.5, 3.5, w - 7, h - 7);
+    cairo_identity_matrix(cr);
+    cairo_rectangle(cr, x0 + 0.5, y0 + 0.5, x1 - x0 - 1, y1 - y0 - 1);
     const double dots[] = {1.0, 1.0};
     cairo_set_dash(cr, dots, 2, 0);
     cairo_set_line_width(cr, 1.0);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
     setColor(cr, 0x000000);
     cairo_stroke(cr);
     cairo_restore(cr);
@@ -253,6 +270,8 @@ struct Renderer::State {
         pictureBytes = 0;
         texts.clear();
         textBytes = 0;
+        curves.clear();
+        curveBytes = 0;
         resetFonts();
     }
     void trimPictures(const std::vector<Item>& items);
@@ -304,6 +323,12 @@ struct Renderer::State {
     };
     const TextImage& textImage(const Font& font, const std::string& text, Color color,
                                const TextBox& box);
+    // Curves and slants (ovals, rounded panels, shadows, a box's icon): drawn once per scale
+    // into a picture of their own and copied, for the same reason as texts.
+    std::unordered_map<std::uint64_t, TextImage> curves;
+    std::size_t curveBytes = 0;
+    void drawCurves(cairo_t* cr, std::uint64_t key, double x0, double y0, double x1, double y1,
+                    const std::function<void(cairo_t*)>& paint);
     std::unordered_map<std::string, TextImage> texts;
     std::size_t textBytes = 0;
 
@@ -914,6 +939,52 @@ void Renderer::State::drawText(cairo_t* cr, const Font& font, const std::string&
     cairo_restore(cr);
 }
 
+// Draws what 'paint' draws within design pixels [x0, x1) x [y0, y1) of the current user
+// space, whose origin must be a whole target pixel: made once per key and scale into a
+// picture of its own, unclipped, and copied from there. The key names everything the
+// drawing depends on.
+void Renderer::State::drawCurves(cairo_t* cr, std::uint64_t key, double x0, double y0, double x1,
+                                 double y1, const std::function<void(cairo_t*)>& paint) {
+    double s = vp.scale;
+    int left = static_cast<int>(std::floor(x0 * s)) - 1;
+    int top = static_cast<int>(std::floor(y0 * s)) - 1;
+    auto it = curves.find(key);
+    if (it == curves.end()) {
+        int w = static_cast<int>(std::ceil(x1 * s)) + 1 - left;
+        int h = static_cast<int>(std::ceil(y1 * s)) + 1 - top;
+        TextImage image;
+        image.x = left;
+        image.y = top;
+        image.surface.reset(
+            cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(w, 1), std::max(h, 1)));
+        CairoContext draw(cairo_create(image.surface.get()));
+        cairo_translate(draw.get(), -left, -top);
+        cairo_scale(draw.get(), s, s);
+        paint(draw.get());
+        cairo_surface_flush(image.surface.get());
+        std::size_t size =
+            static_cast<std::size_t>(cairo_image_surface_get_stride(image.surface.get())) *
+            std::max(h, 1);
+        if (curveBytes + size > (8u << 20)) {
+            curves.clear();
+            curveBytes = 0;
+        }
+        curveBytes += size;
+        it = curves.emplace(key, std::move(image)).first;
+    }
+    double x = 0, y = 0;
+    cairo_user_to_device(cr, &x, &y);
+    x = std::round(x) + it->second.x;
+    y = std::round(y) + it->second.y;
+    cairo_save(cr);
+    cairo_identity_matrix(cr);
+    cairo_set_source_surface(cr, it->second.surface.get(), x, y);
+    cairo_rectangle(cr, x, y, cairo_image_surface_get_width(it->second.surface.get()),
+                    cairo_image_surface_get_height(it->second.surface.get()));
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
 namespace {
 
 // How the text of a control sits in it.
@@ -997,8 +1068,7 @@ std::optional<Renderer::TextFit> Renderer::textFit(const Application& app, const
 void Renderer::State::drawButton(cairo_t* cr, const CommandButton& b) {
     double w = b.Width / kTwipsPerPixel, h = b.Height / kTwipsPerPixel;
     setColor(cr, b.BackColor);
-    cairo_rectangle(cr, 0, 0, w, h);
-    cairo_fill(cr);
+    fillPixels(cr, 0, 0, w, h);
     // The face: picture above the caption, both centred; pressed shifts it by a pixel.
     double shift = b.pressed ? 1 : 0;
     double pw = 0, ph = 0;
@@ -1065,25 +1135,35 @@ void Renderer::State::drawControl(cairo_t* cr, const Control& c) {
             drawPicture(cr, static_cast<const Image&>(c).Picture, 0, 0, false);
             break;
         case Kind::Shape: {
-            auto& s = static_cast<const Shape&>(c);
-            double inset = 0.5;
-            if (s.Type == ShapeKind::Oval) {
-                cairo_save(cr);
-                cairo_translate(cr, w / 2, h / 2);
-                cairo_scale(cr, w / 2 - inset, h / 2 - inset);
-                cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-                cairo_restore(cr);
-            } else if (s.Type == ShapeKind::RoundedRectangle) {
-                roundedRect(cr, inset, inset, w - 2 * inset, h - 2 * inset,
-                            std::min(std::min(w, h) * 0.12, 14.0));
-            } else {
-                cairo_rectangle(cr, inset, inset, w - 2 * inset, h - 2 * inset);
-            }
-            setColor(cr, s.FillColor);
-            cairo_fill_preserve(cr);
-            setColor(cr, s.BorderColor.value_or(shade(s.FillColor, 0.7)));
-            cairo_set_line_width(cr, 1.0);
-            cairo_stroke(cr);
+            auto& shape = static_cast<const Shape&>(c);
+            Color border = shape.BorderColor.value_or(shade(shape.FillColor, 0.7));
+            std::uint64_t key = Hash()
+                                    .add(std::uint64_t(shape.Type))
+                                    .add(w)
+                                    .add(h)
+                                    .add(std::uint64_t(shape.FillColor))
+                                    .add(std::uint64_t(border))
+                                    .h;
+            drawCurves(cr, key, 0, 0, w, h, [&](cairo_t* c2) {
+                double inset = 0.5;
+                if (shape.Type == ShapeKind::Oval) {
+                    cairo_save(c2);
+                    cairo_translate(c2, w / 2, h / 2);
+                    cairo_scale(c2, w / 2 - inset, h / 2 - inset);
+                    cairo_arc(c2, 0, 0, 1, 0, 2 * M_PI);
+                    cairo_restore(c2);
+                } else if (shape.Type == ShapeKind::RoundedRectangle) {
+                    roundedRect(c2, inset, inset, w - 2 * inset, h - 2 * inset,
+                                std::min(std::min(w, h) * 0.12, 14.0));
+                } else {
+                    cairo_rectangle(c2, inset, inset, w - 2 * inset, h - 2 * inset);
+                }
+                setColor(c2, shape.FillColor);
+                cairo_fill_preserve(c2);
+                setColor(c2, border);
+                cairo_set_line_width(c2, 1.0);
+                cairo_stroke(c2);
+            });
             break;
         }
         case Kind::Line: {
@@ -1095,18 +1175,29 @@ void Renderer::State::drawControl(cairo_t* cr, const Control& c) {
                 edge(cr, std::min(x1, x2), std::min(y1, y2), std::fabs(x2 - x1) + 1,
                      std::fabs(y2 - y1) + 1);
             } else {
-                cairo_set_line_width(cr, 1.0);
-                cairo_move_to(cr, x1 + 0.5, y1 + 0.5);
-                cairo_line_to(cr, x2 + 0.5, y2 + 0.5);
-                cairo_stroke(cr);
+                std::uint64_t key = Hash()
+                                        .add(std::uint64_t(0x11EE))
+                                        .add(x1)
+                                        .add(y1)
+                                        .add(x2)
+                                        .add(y2)
+                                        .add(std::uint64_t(l.BorderColor))
+                                        .h;
+                drawCurves(cr, key, std::min(x1, x2) - 1, std::min(y1, y2) - 1,
+                           std::max(x1, x2) + 2, std::max(y1, y2) + 2, [&](cairo_t* c2) {
+                               setColor(c2, l.BorderColor);
+                               cairo_set_line_width(c2, 1.0);
+                               cairo_move_to(c2, x1 + 0.5, y1 + 0.5);
+                               cairo_line_to(c2, x2 + 0.5, y2 + 0.5);
+                               cairo_stroke(c2);
+                           });
             }
             break;
         }
         case Kind::PictureBox: {
             auto& p = static_cast<const PictureBox&>(c);
             setColor(cr, p.BackColor);
-            cairo_rectangle(cr, 0, 0, w, h);
-            cairo_fill(cr);
+            fillPixels(cr, 0, 0, w, h);
             double in = p.inset() / kTwipsPerPixel;
             cairo_save(cr);
             clipPixels(cr, in, in, w - 2 * in, h - 2 * in);
@@ -1118,8 +1209,7 @@ void Renderer::State::drawControl(cairo_t* cr, const Control& c) {
         case Kind::Frame: {
             auto& f = static_cast<const Frame&>(c);
             setColor(cr, f.BackColor);
-            cairo_rectangle(cr, 0, 0, w, h);
-            cairo_fill(cr);
+            fillPixels(cr, 0, 0, w, h);
             // The caption sits on the top edge, which runs through its middle.
             double tw = 0, th = 0;
             if (!f.Caption.empty()) {
@@ -1138,8 +1228,7 @@ void Renderer::State::drawControl(cairo_t* cr, const Control& c) {
             cairo_restore(cr);
             if (!f.Caption.empty()) {
                 setColor(cr, f.BackColor);
-                cairo_rectangle(cr, 6, 0, tw + 4, th);
-                cairo_fill(cr);
+                fillPixels(cr, 6, 0, tw + 4, th);
                 cairo_save(cr);
                 cairo_translate(cr, 8, 0);
                 TextBox box;
@@ -1159,14 +1248,16 @@ void Renderer::State::drawControl(cairo_t* cr, const Control& c) {
 void Renderer::State::drawBox(cairo_t* cr, const MessageBox& box, Renderer& renderer) {
     BoxLayout l = renderer.layoutBox(box);
     double x = l.frame.x, y = l.frame.y, w = l.frame.w, h = l.frame.h;
-    for (int i = kShadow; i > 0; i -= 2) {
-        setColor(cr, 0x000000, 0.08);
-        roundedRect(cr, x + i, y + i, w, h, 4);
-        cairo_fill(cr);
-    }
+    std::uint64_t shadow = Hash().add(std::uint64_t(0xB0C5)).add(x).add(y).add(w).add(h).h;
+    drawCurves(cr, shadow, x, y, x + w + kShadow, y + h + kShadow, [&](cairo_t* c2) {
+        for (int i = kShadow; i > 0; i -= 2) {
+            setColor(c2, 0x000000, 0.08);
+            roundedRect(c2, x + i, y + i, w, h, 4);
+            cairo_fill(c2);
+        }
+    });
     setColor(cr, 0xECE9D8);
-    cairo_rectangle(cr, x, y, w, h);
-    cairo_fill(cr);
+    fillPixels(cr, x, y, w, h);
     cairo_save(cr);
     cairo_translate(cr, x, y);
     bevel(cr, w, h, true, 0xECE9D8);
@@ -1176,8 +1267,7 @@ void Renderer::State::drawBox(cairo_t* cr, const MessageBox& box, Renderer& rend
     cairo_pattern_add_color_stop_rgb(bar.get(), 0, 0.04, 0.14, 0.42);
     cairo_pattern_add_color_stop_rgb(bar.get(), 1, 0.65, 0.79, 0.94);
     cairo_set_source(cr, bar.get());
-    cairo_rectangle(cr, l.title.x, l.title.y, l.title.w, l.title.h);
-    cairo_fill(cr);
+    fillPixels(cr, l.title.x, l.title.y, l.title.w, l.title.h);
     cairo_save(cr);
     cairo_translate(cr, l.title.x + 6, l.title.y);
     TextBox title;
@@ -1188,22 +1278,27 @@ void Renderer::State::drawBox(cairo_t* cr, const MessageBox& box, Renderer& rend
     cairo_restore(cr);
     if (box.stopIcon() || box.questionIcon()) {
         double cx = l.icon.x + 16, cy = l.icon.y + 16;
-        cairo_arc(cr, cx, cy, 15, 0, 2 * M_PI);
-        Color fill = box.stopIcon() ? 0xD01010 : 0x2060C0;
-        setColor(cr, fill);
-        cairo_fill_preserve(cr);
-        setColor(cr, shade(fill, 0.5));
-        cairo_set_line_width(cr, 1.0);
-        cairo_stroke(cr);
-        if (box.stopIcon()) {
-            setColor(cr, 0xFFFFFF);
-            cairo_set_line_width(cr, 3.5);
-            cairo_move_to(cr, cx - 7, cy - 7);
-            cairo_line_to(cr, cx + 7, cy + 7);
-            cairo_move_to(cr, cx + 7, cy - 7);
-            cairo_line_to(cr, cx - 7, cy + 7);
-            cairo_stroke(cr);
-        } else {
+        bool stop = box.stopIcon();
+        std::uint64_t icon = Hash().add(std::uint64_t(stop ? 0x5709 : 0x9E57)).add(cx).add(cy).h;
+        drawCurves(cr, icon, cx - 16, cy - 16, cx + 16, cy + 16, [&](cairo_t* c2) {
+            cairo_arc(c2, cx, cy, 15, 0, 2 * M_PI);
+            Color fill = stop ? 0xD01010 : 0x2060C0;
+            setColor(c2, fill);
+            cairo_fill_preserve(c2);
+            setColor(c2, shade(fill, 0.5));
+            cairo_set_line_width(c2, 1.0);
+            cairo_stroke(c2);
+            if (stop) {
+                setColor(c2, 0xFFFFFF);
+                cairo_set_line_width(c2, 3.5);
+                cairo_move_to(c2, cx - 7, cy - 7);
+                cairo_line_to(c2, cx + 7, cy + 7);
+                cairo_move_to(c2, cx + 7, cy - 7);
+                cairo_line_to(c2, cx - 7, cy + 7);
+                cairo_stroke(c2);
+            }
+        });
+        if (!stop) {
             cairo_save(cr);
             cairo_translate(cr, l.icon.x, l.icon.y);
             TextBox mark;
@@ -1228,8 +1323,7 @@ void Renderer::State::drawBox(cairo_t* cr, const MessageBox& box, Renderer& rend
         cairo_save(cr);
         cairo_translate(cr, b.x, b.y);
         setColor(cr, 0xECE9D8);
-        cairo_rectangle(cr, 0, 0, b.w, b.h);
-        cairo_fill(cr);
+        fillPixels(cr, 0, 0, b.w, b.h);
         TextBox caption;
         caption.w = b.w;
         caption.h = b.h;
@@ -1254,23 +1348,26 @@ void Renderer::State::draw(cairo_t* cr, const Item& item, Renderer& renderer) {
             const Form& f = *item.form;
             double w = f.Width / kTwipsPerPixel, h = f.Height / kTwipsPerPixel;
             if (f.Framed) {
-                for (int i = kShadow; i > 0; i -= 2) {
-                    setColor(cr, 0x000000, 0.09);
-                    roundedRect(cr, i - kBorder, i - kBorder, w + 2 * kBorder, h + 2 * kBorder, 5);
-                    cairo_fill(cr);
-                }
+                std::uint64_t shadow = Hash().add(std::uint64_t(0xF5AD)).add(w).add(h).h;
+                drawCurves(cr, shadow, -kBorder, -kBorder, w + kBorder + kShadow,
+                           h + kBorder + kShadow, [&](cairo_t* c2) {
+                               for (int i = kShadow; i > 0; i -= 2) {
+                                   setColor(c2, 0x000000, 0.09);
+                                   roundedRect(c2, i - kBorder, i - kBorder, w + 2 * kBorder,
+                                               h + 2 * kBorder, 5);
+                                   cairo_fill(c2);
+                               }
+                           });
                 cairo_save(cr);
                 cairo_translate(cr, -kBorder, -kBorder);
                 setColor(cr, f.BackColor);
-                cairo_rectangle(cr, 0, 0, w + 2 * kBorder, h + 2 * kBorder);
-                cairo_fill(cr);
+                fillPixels(cr, 0, 0, w + 2 * kBorder, h + 2 * kBorder);
                 bevel(cr, w + 2 * kBorder, h + 2 * kBorder, true,
                       shade(f.BackColor, 1.1) | 0x404040);
                 cairo_restore(cr);
             }
             setColor(cr, f.BackColor);
-            cairo_rectangle(cr, 0, 0, w, h);
-            cairo_fill(cr);
+            fillPixels(cr, 0, 0, w, h);
             if (!f.Picture.empty()) {
                 cairo_save(cr);
                 clipPixels(cr, 0, 0, w, h);
