@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# The real window: turn the nine pages, start, fly to "Пасим", dock, attack the fortress,
-# fight to the outcome, press "Ok" and see the planet screen.
+# The real window: turn the nine pages, start, fly to "Миранда", dock, attack the fortress,
+# fight to the outcome, press "Ok" and see the planet screen. "Миранда" has one of the larger
+# arrival rectangles: the flight steers by screenshots, and a busy machine clicks late.
 set -euo pipefail
 source "$(dirname "$0")/game.sh"
 start_voyage battle "$@"
-fly_to 2520 2640 4200 4320  # the arrival rectangle of "Пасим"
+fly_to 5880 6240 1440 1800  # the arrival rectangle of "Миранда"
 click "${MAP_DOCK[@]}"
 shot "$out/planet.png"
 [ "$(pixel "$out/planet.png" 220 12)" = "#A59554" ] || { echo "not docked"; exit 1; }

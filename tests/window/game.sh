@@ -75,7 +75,7 @@ ship_twips() {
 # since any stop inside it lands there.
 fly_to() {
     local l0=$1 l1=$2 t0=$3 t1=$4 tries pos left top target delta
-    for tries in 1 2 3 4 5 6; do
+    for tries in $(seq 12); do
         shot /tmp/ormal-fly.png
         pos=$(ship_twips /tmp/ormal-fly.png) || { echo "fly_to: ship not seen" >&2; return 1; }
         read -r left top <<<"$pos"
@@ -89,9 +89,11 @@ fly_to() {
             click "${MAP_STOP[@]}"
             return 0
         fi
-        # 5 twips per tick, 64 ticks a second; the clicks themselves take about 0.3 s.
+        # 5 twips per tick, 64 ticks a second. The clicks themselves take half a second or
+        # more, longer on a busy machine: each leg aims short of the middle, and the next one
+        # goes on from where the ship stopped.
         local secs
-        secs=$(awk -v d="${delta#-}" 'BEGIN { s = d / 5 / 64 - 0.3; if (s < 0) s = 0; print s }')
+        secs=$(awk -v d="${delta#-}" 'BEGIN { s = 0.8 * d / 5 / 64 - 0.5; if (s < 0) s = 0; print s }')
         sleep "$secs"
         click "${MAP_STOP[@]}"
     done

@@ -91,11 +91,13 @@ pixel() {
 }
 
 # A left click at a screen point, with pauses so the game sees the move before the press.
+# After a click the test waits longer than the 0.3 s in which a window that has just come to
+# the front ignores a press, so that the next click is never taken for a double click.
 click() {
     xdotool mousemove "$1" "$2"
     sleep 0.1
     xdotool click 1
-    sleep 0.2
+    sleep 0.4
 }
 
 # Whether the process ends within the given number of seconds.
