@@ -74,28 +74,27 @@ ship_twips() {
 # first: from the start the ship must leave the wide arrival rectangle of "Земля" upwards,
 # since any stop inside it lands there.
 fly_to() {
-    local l0=$1 l1=$2 t0=$3 t1=$4 tries pos left top target delta
+    local l0=$1 l1=$2 t0=$3 t1=$4 tries pos left top delta go
     for tries in $(seq 12); do
         shot /tmp/ormal-fly.png
         pos=$(ship_twips /tmp/ormal-fly.png) || { echo "fly_to: ship not seen" >&2; return 1; }
         read -r left top <<<"$pos"
         if [ "$top" -lt "$t0" ] || [ "$top" -gt "$t1" ]; then
-            target=$(((t0 + t1) / 2)); delta=$((target - top))
-            if [ $delta -lt 0 ]; then click "${MAP_UP[@]}"; else click "${MAP_DOWN[@]}"; fi
+            delta=$(((t0 + t1) / 2 - top))
+            if [ $delta -lt 0 ]; then go=("${MAP_UP[@]}"); else go=("${MAP_DOWN[@]}"); fi
         elif [ "$left" -lt "$l0" ] || [ "$left" -gt "$l1" ]; then
-            target=$(((l0 + l1) / 2)); delta=$((target - left))
-            if [ $delta -lt 0 ]; then click "${MAP_LEFT[@]}"; else click "${MAP_RIGHT[@]}"; fi
+            delta=$(((l0 + l1) / 2 - left))
+            if [ $delta -lt 0 ]; then go=("${MAP_LEFT[@]}"); else go=("${MAP_RIGHT[@]}"); fi
         else
             click "${MAP_STOP[@]}"
             return 0
         fi
-        # 5 twips per tick, 64 ticks a second. The clicks themselves take half a second or
-        # more, longer on a busy machine: each leg aims short of the middle, and the next one
-        # goes on from where the ship stopped.
-        local secs
-        secs=$(awk -v d="${delta#-}" 'BEGIN { s = 0.8 * d / 5 / 64 - 0.5; if (s < 0) s = 0; print s }')
-        sleep "$secs"
-        click "${MAP_STOP[@]}"
+        # 5 twips per tick, 64 ticks a second. The arrow and the stop are clicked by one
+        # xdotool run, so that the time between them is the time asked for; the next leg goes
+        # on from wherever the ship stopped.
+        xdotool mousemove "${go[@]}" click 1 sleep "$(awk -v d="${delta#-}" 'BEGIN { print d / 320 }')" \
+            mousemove "${MAP_STOP[@]}" click 1
+        sleep 0.4
     done
     echo "fly_to: did not reach the rectangle" >&2
     return 1
