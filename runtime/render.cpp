@@ -317,19 +317,29 @@ struct Renderer::State {
                          const TextBox& box);
     void drawText(cairo_t* cr, const Font& font, const std::string& text, Color color,
                   const TextBox& box, double shift = 0);
-    struct TextImage {
+    // Something drawn once, unclipped, into a picture of its own, and copied pixel for pixel
+    // wherever it is needed: its top left lies (x, y) target pixels from the origin it was
+    // drawn for.
+    struct Stamp {
         CairoSurface surface;
-        int x = 0, y = 0;  // where its top left goes, from the box's top left, target pixels
+        int x = 0, y = 0;
     };
-    const TextImage& textImage(const Font& font, const std::string& text, Color color,
-                               const TextBox& box);
+    // Keeps a new stamp in a cache of a few megabytes, emptied when full.
+    template <class Key>
+    static const Stamp& keep(std::unordered_map<Key, Stamp>& cache, std::size_t& bytes, Key key,
+                             Stamp stamp);
+    // Copies a stamp with its origin at the whole target pixel nearest to the user origin,
+    // moved right and down by 'shift' target pixels.
+    static void copy(cairo_t* cr, const Stamp& stamp, double shift = 0);
+    const Stamp& textImage(const Font& font, const std::string& text, Color color,
+                           const TextBox& box);
     // Curves and slants (ovals, rounded panels, shadows, a box's icon): drawn once per scale
     // into a picture of their own and copied, for the same reason as texts.
-    std::unordered_map<std::uint64_t, TextImage> curves;
+    std::unordered_map<std::uint64_t, Stamp> curves;
     std::size_t curveBytes = 0;
     void drawCurves(cairo_t* cr, std::uint64_t key, double x0, double y0, double x1, double y1,
                     const std::function<void(cairo_t*)>& paint);
-    std::unordered_map<std::string, TextImage> texts;
+    std::unordered_map<std::string, Stamp> texts;
     std::size_t textBytes = 0;
 
     // The translation: texts shown through it, pictures through their variants.
@@ -875,9 +885,37 @@ PlacedText Renderer::State::placeText(cairo_t* cr, const Font& font, const std::
 // needed: glyphs drawn straight onto the target come out differently under different clips
 // (emboldened glyphs reach past the extents the compositor assumes), and a repaint must give
 // the same pixels as a full frame.
-const Renderer::State::TextImage& Renderer::State::textImage(const Font& font,
-                                                             const std::string& text, Color color,
-                                                             const TextBox& box) {
+template <class Key>
+const Renderer::State::Stamp& Renderer::State::keep(std::unordered_map<Key, Stamp>& cache,
+                                                    std::size_t& bytes, Key key, Stamp stamp) {
+    cairo_surface_t* s = stamp.surface.get();
+    cairo_surface_flush(s);
+    auto size = static_cast<std::size_t>(cairo_image_surface_get_stride(s)) *
+                cairo_image_surface_get_height(s);
+    if (bytes + size > (8u << 20)) {
+        cache.clear();
+        bytes = 0;
+    }
+    bytes += size;
+    return cache.emplace(std::move(key), std::move(stamp)).first->second;
+}
+
+void Renderer::State::copy(cairo_t* cr, const Stamp& stamp, double shift) {
+    double x = 0, y = 0;
+    cairo_user_to_device(cr, &x, &y);
+    x = std::round(x) + stamp.x + shift;
+    y = std::round(y) + stamp.y + shift;
+    cairo_surface_t* s = stamp.surface.get();
+    cairo_save(cr);
+    cairo_identity_matrix(cr);
+    cairo_set_source_surface(cr, s, x, y);
+    cairo_rectangle(cr, x, y, cairo_image_surface_get_width(s), cairo_image_surface_get_height(s));
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
+const Renderer::State::Stamp& Renderer::State::textImage(const Font& font, const std::string& text,
+                                                         Color color, const TextBox& box) {
     std::string key;
     key.reserve(font.Name.size() + text.size() + 64);
     key.append(font.Name).push_back(static_cast<char>(font.Bold * 2 + font.Italic));
@@ -898,7 +936,7 @@ const Renderer::State::TextImage& Renderer::State::textImage(const Font& font,
     cairo_restore(cr);
     // Room around the ink the layout reports, for what emboldening adds to it.
     int margin = 2 + static_cast<int>(std::ceil(font.Size * vp.scale / 6));
-    TextImage image;
+    Stamp image;
     image.x = placed.ink.x - margin;
     image.y = placed.ink.y - margin;
     int w = placed.ink.width + 2 * margin, h = placed.ink.height + 2 * margin;
@@ -907,16 +945,7 @@ const Renderer::State::TextImage& Renderer::State::textImage(const Font& font,
     CairoContext draw(cairo_create(image.surface.get()));
     setColor(draw.get(), color);
     showLayout(draw.get(), placed.layout.get(), placed.x - image.x, placed.y - image.y);
-    cairo_surface_flush(image.surface.get());
-    std::size_t size =
-        static_cast<std::size_t>(cairo_image_surface_get_stride(image.surface.get())) *
-        std::max(h, 1);
-    if (textBytes + size > (8u << 20)) {
-        texts.clear();
-        textBytes = 0;
-    }
-    textBytes += size;
-    return texts.emplace(std::move(key), std::move(image)).first->second;
+    return keep(texts, textBytes, std::move(key), std::move(image));
 }
 
 // Draws text in its box, whose top left is the origin of the current user space; 'shift'
@@ -924,19 +953,7 @@ const Renderer::State::TextImage& Renderer::State::textImage(const Font& font,
 void Renderer::State::drawText(cairo_t* cr, const Font& font, const std::string& text, Color color,
                                const TextBox& box, double shift) {
     if (text.empty()) return;
-    const TextImage& image = textImage(font, text, color, box);
-    double x = 0, y = 0;
-    cairo_user_to_device(cr, &x, &y);
-    double d = std::round(shift * vp.scale);
-    x = std::round(x) + image.x + d;
-    y = std::round(y) + image.y + d;
-    cairo_save(cr);
-    cairo_identity_matrix(cr);
-    cairo_set_source_surface(cr, image.surface.get(), x, y);
-    cairo_rectangle(cr, x, y, cairo_image_surface_get_width(image.surface.get()),
-                    cairo_image_surface_get_height(image.surface.get()));
-    cairo_fill(cr);
-    cairo_restore(cr);
+    copy(cr, textImage(font, text, color, box), std::round(shift * vp.scale));
 }
 
 // Draws what 'paint' draws within design pixels [x0, x1) x [y0, y1) of the current user
@@ -952,7 +969,7 @@ void Renderer::State::drawCurves(cairo_t* cr, std::uint64_t key, double x0, doub
     if (it == curves.end()) {
         int w = static_cast<int>(std::ceil(x1 * s)) + 1 - left;
         int h = static_cast<int>(std::ceil(y1 * s)) + 1 - top;
-        TextImage image;
+        Stamp image;
         image.x = left;
         image.y = top;
         image.surface.reset(
@@ -961,28 +978,10 @@ void Renderer::State::drawCurves(cairo_t* cr, std::uint64_t key, double x0, doub
         cairo_translate(draw.get(), -left, -top);
         cairo_scale(draw.get(), s, s);
         paint(draw.get());
-        cairo_surface_flush(image.surface.get());
-        std::size_t size =
-            static_cast<std::size_t>(cairo_image_surface_get_stride(image.surface.get())) *
-            std::max(h, 1);
-        if (curveBytes + size > (8u << 20)) {
-            curves.clear();
-            curveBytes = 0;
-        }
-        curveBytes += size;
-        it = curves.emplace(key, std::move(image)).first;
+        copy(cr, keep(curves, curveBytes, key, std::move(image)));
+        return;
     }
-    double x = 0, y = 0;
-    cairo_user_to_device(cr, &x, &y);
-    x = std::round(x) + it->second.x;
-    y = std::round(y) + it->second.y;
-    cairo_save(cr);
-    cairo_identity_matrix(cr);
-    cairo_set_source_surface(cr, it->second.surface.get(), x, y);
-    cairo_rectangle(cr, x, y, cairo_image_surface_get_width(it->second.surface.get()),
-                    cairo_image_surface_get_height(it->second.surface.get()));
-    cairo_fill(cr);
-    cairo_restore(cr);
+    copy(cr, it->second);
 }
 
 namespace {

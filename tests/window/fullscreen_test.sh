@@ -12,18 +12,7 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 start_game "$1" --fullscreen
-
-size() { xdotool getwindowgeometry --shell "$GAME_WIN" | grep -E '^(WIDTH|HEIGHT)=' | tr '\n' ' '; }
 full() { xprop -id "$GAME_WIN" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN; }
-# until_size W H: waits (2 s at most) for the window manager to give the window that size.
-until_size() {
-    for _ in $(seq 20); do
-        [ "$(size)" = "WIDTH=$1 HEIGHT=$2 " ] && return 0
-        sleep 0.1
-    done
-    echo "the window is $(size), not $1 x $2"
-    return 1
-}
 
 until_size 1280 1024
 full || { echo "not in the full-screen state"; exit 1; }

@@ -20,6 +20,20 @@ start_voyage() {
     through_intro
 }
 
+# The game window's size as xdotool reports it: "WIDTH=w HEIGHT=h ".
+window_size() {
+    xdotool getwindowgeometry --shell "$GAME_WIN" | grep -E '^(WIDTH|HEIGHT)=' | tr '\n' ' '
+}
+# until_size W H: waits (2 s at most) for the game window to take that size.
+until_size() {
+    for _ in $(seq 20); do
+        [ "$(window_size)" = "WIDTH=$1 HEIGHT=$2 " ] && return 0
+        sleep 0.1
+    done
+    echo "the window is $(window_size), not $1 x $2"
+    return 1
+}
+
 # Pixel centre of a control from its twips rectangle: cx LEFT WIDTH -> x.
 cx() { echo $((($1 + $2 / 2) / 15)); }
 

@@ -32,15 +32,6 @@ echo "reddish and bluish pixels: $first at the start, $later ten seconds on"
 # Trails of ten seconds add a third and more; markers crossing planets change a few percent.
 [ "$later" -le $((first + first / 8)) ] || { echo "the markers leave trails"; exit 1; }
 
-size() { xdotool getwindowgeometry --shell "$GAME_WIN" | grep -E '^(WIDTH|HEIGHT)=' | tr '\n' ' '; }
-until_size() {
-    for _ in $(seq 20); do
-        [ "$(size)" = "WIDTH=$1 HEIGHT=$2 " ] && return 0
-        sleep 0.1
-    done
-    echo "the window is $(size), not $1 x $2"
-    return 1
-}
 xdotool key F11
 until_size 1600 1200
 sleep 0.5
