@@ -501,9 +501,6 @@ int assemble(const fs::path& assets, const fs::path& out) {
         }
         e.missing = !fs::exists(assets / e.source);
         missing += e.missing;
-        // The window icon also goes to the desktop, which wants PNG.
-        if (e.name == "planet/icon")
-            writeIfChanged(out / "ormal.png", encodePng(e.look.get(), "the desktop icon"));
     }
     writeIfChanged(out / "pictures.S", assembly(entries));
     writeIfChanged(out / "pictures_index.cpp", indexSource(entries));
@@ -544,7 +541,7 @@ int main(int argc, char** argv) {
                      "       ormal-pictures render <assets-dir> <row-file> <out-dir>\n"
                      "         the one picture whose manifest row <row-file> holds\n"
                      "       ormal-pictures assemble <assets-dir> <out-dir>\n"
-                     "         pictures.S, pictures_index.cpp, contact-sheet.png and ormal.png\n"
+                     "         pictures.S, pictures_index.cpp and contact-sheet.png\n"
                      "         from the rendered pictures\n");
         return 2;
     } catch (const std::exception& e) {
